@@ -1,0 +1,47 @@
+#include "app/Application.h"
+
+#include "clock/ClockWindow.h"
+#include "settings/SettingsStore.h"
+#include "settings/UiText.h"
+
+Application::Application(const Platform& platform) : platform_(platform) {}
+
+Application::~Application() = default;
+
+bool Application::start() {
+    // The one-copy test comes before the store is touched, so a second copy changes nothing.
+    if (platform_.lifecycle.otherInstanceRunning()) return false;
+    store_ = std::make_unique<SettingsStore>(platform_.locations.settingsFile());
+    store_->onWriteFailure([this](const QString& reason) { reportWriteFailure(reason); });
+    const QString damaged = store_->openReport().damagedCopy;
+    if (!damaged.isEmpty()) {
+        platform_.dialogs.message(nullptr, UiText::storeDamaged + "\r\n" + damaged,
+                                  Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
+    }
+    loadClock(false);
+    return true;
+}
+
+void Application::unloadClock() { clock_.reset(); }
+
+void Application::loadClock(bool keepCalendarDate) {
+    clock_ = std::make_unique<ClockWindow>(*this);
+    clock_->Form_Load(keepCalendarDate);
+}
+
+void Application::reloadClock(bool keepCalendarDate) {
+    unloadClock();
+    loadClock(keepCalendarDate);
+}
+
+void Application::offerTodayView() { ++todayViewOffers_; }
+
+void Application::openSettings() {}
+
+void Application::endProgram() { platform_.lifecycle.endProgram(); }
+
+void Application::reportWriteFailure(const QString& reason) {
+    platform_.dialogs.beep();
+    platform_.dialogs.message(nullptr, UiText::saveFailed + "\r\n" + reason, Dialogs::Buttons::Ok,
+                              Dialogs::Icon::Warning);
+}

@@ -1,0 +1,217 @@
+#include "clock/ClockWindow.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "alarms/AlarmRules.h"
+#include "app/Application.h"
+#include "clock/ClockLayout.h"
+#include "clock/GradientPicture.h"
+#include "clock/SystemColours.h"
+#include "clock/TickScheduler.h"
+#include "settings/Fonts.h"
+#include "settings/SettingsStore.h"
+#include "settings/StoredValue.h"
+#include "settings/Twips.h"
+#include "utilities/AutostartEntry.h"
+#include "utilities/Placement.h"
+
+namespace {
+
+const char* const kWeekdays[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                 "Friday", "Saturday", "Sunday"};
+
+}  // namespace
+
+ClockWindow::ClockWindow(Application& app)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), app_(app) {
+    setObjectName("time1");
+    setWindowTitle("ZORVEK Inc.TIME");
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFont(Fonts::gothic(ClockLayout::kWindowPoints));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, SystemColours::activeTitleBar());
+    setPalette(background);
+
+    Image1_ = new GradientPicture(this);
+    Image1_->setObjectName("Image1");
+    Image1_->setGeometry(pxRect(0, 0, ClockLayout::kWideWidth, ClockLayout::kHeight));
+    buildControls(this, ClockLayout::controls());
+    Label1_ = findChild<QLabel*>("Label1");
+    Label2_ = findChild<QLabel*>("Label2");
+    alarmTitle_ = findChild<QLabel*>("Label3(1)");
+    alarmMessage_ = findChild<QLabel*>("Label3(0)");
+    RLabel_ = findChild<QLabel*>("RLabel");
+    QLabel_ = findChild<QLabel*>("QLabel");
+    Rbutton_ = findChild<QPushButton*>("Rbutton");
+    Qbutton_ = findChild<QPushButton*>("Qbutton");
+    Command1_ = findChild<QPushButton*>("Command1");
+    Label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    for (QLabel* line : {alarmTitle_, alarmMessage_}) line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    for (QWidget* w : {static_cast<QWidget*>(Label1_), static_cast<QWidget*>(Label2_),
+                       static_cast<QWidget*>(alarmTitle_), static_cast<QWidget*>(alarmMessage_)})
+        setTextColour(w, SystemColours::titleBarText());
+    setTextColour(RLabel_, SystemColours::buttonFace());
+    setTextColour(QLabel_, SystemColours::buttonFace());
+    Label1_->installEventFilter(this);
+
+    connect(Command1_, &QPushButton::clicked, this, &ClockWindow::Command1_Click);
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this, &ClockWindow::Command1_Click);
+    }
+
+    tick_ = new TickScheduler(app_.platform().clock, this);
+    connect(tick_, &TickScheduler::tick, this, &ClockWindow::Timer1_Timer);
+    tick_->start();
+}
+
+ClockWindow::~ClockWindow() = default;
+
+void ClockWindow::Form_Load(bool keepCalendarDate) {
+    SettingsRecord& record = app_.record();
+    if (!keepCalendarDate) app_.calendar().showToday(app_.platform().clock.now().date());
+    record.load(app_.store());
+    if (record.OPENCheck == 0 && app_.scheduleShown == 0) app_.offerTodayView();
+    app_.scheduleShown = 1;
+
+    setWidthTwips(record.RQ == 1 ? ClockLayout::kWideWidth : ClockLayout::kNarrowWidth);
+    const QRect stored(px(record.left), px(record.top), width(), height());
+    const ScreenMetrics& screens = app_.platform().screens;
+    move(Placement::keepOnScreen(stored, screens.screens(), screens.primaryScreen()).topLeft());
+    Rbutton_->setVisible(record.btn0);
+    Qbutton_->setVisible(record.btn0);
+    if (record.Topmost == 1) SetTopmost();
+    else SetNotTopmost();
+    ApplyClockColours();
+
+    const AutostartEntry cleanup(app_.platform().locations.autostartFolder(),
+                                 AutostartEntry::kCleanup);
+    record.tmpdelRegistered = cleanup.exec().isEmpty() ? 0 : 1;
+}
+
+void ClockWindow::setWidthTwips(int width) {
+    setFixedSize(px(width), px(ClockLayout::kHeight));
+    Image1_->resize(px(width), px(ClockLayout::kHeight));
+}
+
+void ClockWindow::setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, colour);
+    widget->setPalette(p);
+}
+
+void ClockWindow::ApplyClockColours() {
+    const int mode = app_.record().tokeiG;
+    if (mode != 0 && mode != 1) return;
+    const bool titleBar = mode == 1;
+    const QColor text = titleBar ? SystemColours::titleBarText() : QColor(Qt::black);
+    const QColor small = titleBar ? SystemColours::buttonFace() : QColor(Qt::black);
+    setTextColour(Label1_, text);
+    setTextColour(Label2_, text);
+    setTextColour(RLabel_, small);
+    setTextColour(QLabel_, small);
+    Image1_->setVisible(!titleBar);
+}
+
+bool ClockWindow::isTopmost() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+void ClockWindow::SetTopmost() { setLayer(true); }
+void ClockWindow::SetNotTopmost() { setLayer(false); }
+
+void ClockWindow::setLayer(bool topmost) {
+    // Changing the flag re-creates the native window; leave it alone when nothing changes.
+    if (isTopmost() != topmost) setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    show();
+}
+
+void ClockWindow::Timer1_Timer() {
+    const QDateTime now = app_.platform().clock.now();
+    const QDate date = now.date();
+    Label1_->setText(QStringLiteral("%1/%2/%3").arg(date.year()).arg(date.month()).arg(date.day()));
+    Label2_->setText(StoredValue::fromTime(now.time()));
+    for (int slot = 0; slot < 3; ++slot) checkAlarm(slot);
+}
+
+void ClockWindow::checkAlarm(int slot) {
+    const AlarmSlot& alarm = app_.record().alarms[slot];
+    switch (AlarmRules::check(alarm, app_.platform().clock.now().time(), app_.alarmShown)) {
+        case AlarmRules::Verdict::Ring: ring(slot); break;
+        case AlarmRules::Verdict::Rearm: app_.alarmShown = false; break;
+        case AlarmRules::Verdict::Ignore:
+        case AlarmRules::Verdict::Keep: break;
+    }
+}
+
+void ClockWindow::ring(int slot) {
+    SettingsRecord& record = app_.record();
+    AlarmSlot& alarm = record.alarms[slot];
+    app_.platform().dialogs.beep();
+    maximise();
+    alarmMessage_->setText(alarm.message);
+    placeAlarmLine(alarmMessage_, 5895, 90);
+    alarmTitle_->setText(AlarmRules::title(slot, app_.platform().clock.now().time()));
+    placeAlarmLine(alarmTitle_, 5865, 150);
+    app_.alarmShown = true;
+    if (record.Topmost == 0) SetTopmost();
+    if (alarm.once) {
+        alarm.onoff = 0;
+        app_.store().save("ALM", QStringLiteral("onoff%1").arg(slot + 1), "0");
+    }
+}
+
+// The alarm lines size themselves to their text about the centre of their design place.
+void ClockWindow::placeAlarmLine(QLabel* line, int designLeft, int designWidth) {
+    const QSize text = line->sizeHint();
+    const int centre = px(designLeft + designWidth / 2.0);
+    line->setGeometry(centre - text.width() / 2, line->y(), text.width(), text.height());
+}
+
+void ClockWindow::maximise() {
+    if (!maximised_) stripGeometry_ = geometry();
+    QRect screen = app_.platform().screens.primaryScreen();
+    for (const QRect& s : app_.platform().screens.screens())
+        if (s.contains(stripGeometry_.center())) screen = s;
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setGeometry(screen);
+    maximised_ = true;
+}
+
+void ClockWindow::Command1_Click() {
+    if (maximised_) {
+        setFixedSize(stripGeometry_.size());
+        move(stripGeometry_.topLeft());
+        maximised_ = false;
+    }
+    if (app_.record().Topmost == 0) SetNotTopmost();
+}
+
+bool ClockWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label1_) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+                return Label1_MouseDown(static_cast<QMouseEvent*>(event)->button());
+            case QEvent::MouseButtonRelease: Label1_MouseUp(); return true;
+            case QEvent::MouseButtonDblClick: Label1_DblClick(); return true;
+            default: break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool ClockWindow::Label1_MouseDown(Qt::MouseButton button) {
+    if (button != Qt::LeftButton) return false;
+    tick_->stop();
+    Label1_->setText(kWeekdays[app_.platform().clock.now().date().dayOfWeek() - 1]);
+    return true;
+}
+
+void ClockWindow::Label1_MouseUp() { tick_->start(); }
+
+void ClockWindow::Label1_DblClick() { app_.openSettings(); }

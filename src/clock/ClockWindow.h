@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+
+class Application;
+class GradientPicture;
+class QLabel;
+class QPushButton;
+class TickScheduler;
+
+// The clock strip "time1": date and time at a stored place, the alarms' full-screen message.
+class ClockWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ClockWindow(Application& app);
+    ~ClockWindow() override;
+
+    // The load step: reads the store and places, sizes, layers and colours the strip.
+    // keepCalendarDate is true for the reload made by Apply while the settings window stays open.
+    void Form_Load(bool keepCalendarDate);
+
+    void Timer1_Timer();
+    void Command1_Click();
+    void SetTopmost();
+    void SetNotTopmost();
+    void ApplyClockColours();
+
+    bool isTopmost() const;
+    bool isAlarmMaximised() const { return maximised_; }
+    TickScheduler& tickScheduler() { return *tick_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void checkAlarm(int slot);
+    void ring(int slot);
+    void setLayer(bool topmost);
+    void maximise();
+    void placeAlarmLine(QLabel* line, int designLeft, int designWidth);
+    void setTextColour(QWidget* widget, const QColor& colour);
+    void setWidthTwips(int width);
+
+    bool Label1_MouseDown(Qt::MouseButton button);
+    void Label1_MouseUp();
+    void Label1_DblClick();
+
+    Application& app_;
+    TickScheduler* tick_;
+    GradientPicture* Image1_;
+    QLabel* Label1_;
+    QLabel* Label2_;
+    QLabel* alarmTitle_;    // Label3(1)
+    QLabel* alarmMessage_;  // Label3(0)
+    QLabel* RLabel_;
+    QLabel* QLabel_;
+    QPushButton* Rbutton_;
+    QPushButton* Qbutton_;
+    QPushButton* Command1_;
+    QRect stripGeometry_;
+    bool maximised_ = false;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/LockFileLifecycle.h"
+#include "platform/LogindPower.h"
+#include "platform/Platform.h"
+#include "platform/ProcessLauncher.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtScreenMetrics.h"
+#include "platform/SystemClock.h"
+#include "platform/XdgLocations.h"
+
+// Owns the real services of a Linux desktop session.
+class LinuxPlatform {
+public:
+    Platform services() {
+        return {clock_, dialogs_, power_, launcher_, locations_, screens_, lifecycle_};
+    }
+
+private:
+    SystemClock clock_;
+    QtDialogs dialogs_;
+    LogindPower power_;
+    ProcessLauncher launcher_;
+    XdgLocations locations_;
+    QtScreenMetrics screens_;
+    LockFileLifecycle lifecycle_;
+};

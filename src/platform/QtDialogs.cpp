@@ -1,0 +1,56 @@
+#include "platform/QtDialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "settings/UiText.h"
+
+namespace {
+
+QMessageBox::Icon toQt(Dialogs::Icon icon) {
+    switch (icon) {
+        case Dialogs::Icon::Information: return QMessageBox::Information;
+        case Dialogs::Icon::Warning: return QMessageBox::Warning;
+        case Dialogs::Icon::Critical: return QMessageBox::Critical;
+        case Dialogs::Icon::Question: return QMessageBox::Question;
+        case Dialogs::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQt(Dialogs::Buttons buttons) {
+    switch (buttons) {
+        case Dialogs::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+        case Dialogs::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case Dialogs::Buttons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+}  // namespace
+
+Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& text, Buttons buttons,
+                                   Icon icon) {
+    QMessageBox box(toQt(icon), UiText::appTitle, text, toQt(buttons), parent);
+    switch (box.exec()) {
+        case QMessageBox::Cancel: return Answer::Cancel;
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return Answer::Ok;
+    }
+}
+
+void QtDialogs::beep() { QApplication::beep(); }
+
+int QtDialogs::pickColour(QWidget* parent, int initialBgr) {
+    const QColor initial(initialBgr & 0xFF, (initialBgr >> 8) & 0xFF, (initialBgr >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid()) return 0;
+    return chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
+}
+
+QString QtDialogs::openFile(QWidget* parent, const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, QString(), folder);
+}

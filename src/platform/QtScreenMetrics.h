@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/ScreenMetrics.h"
+
+class QtScreenMetrics : public ScreenMetrics {
+public:
+    QRect primaryScreen() const override;
+    QList<QRect> screens() const override;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QTime>
+#include <optional>
+
+// Conversions between stored text and the values the program works with. A text that does not
+// convert gives the caller's fallback, which is always the key's default.
+namespace StoredValue {
+
+int toInt(const QString& text, int fallback = 0);
+double toDouble(const QString& text, double fallback = 0.0);
+// "True"/"False" in any letter case, or a number (0 is false).
+bool toBool(const QString& text, bool fallback = false);
+QString fromBool(bool value);
+
+// Time of day in the stored form H:mm:ss, independent of the locale.
+QString fromTime(QTime time);
+// Reads H:mm:ss, HH:mm:ss, H:mm and 12-hour forms with AM/PM or 午前/午後.
+std::optional<QTime> parseTime(const QString& text);
+// A stored time; anything unreadable, the key's default "0" included, is midnight.
+QTime toTime(const QString& text);
+
+// Hour and minute typed on the alarm page: plain decimal numbers (full-width digits count as
+// their digits), hour 0-23, minute 0-59; nothing else.
+std::optional<QTime> parseHourMinute(const QString& hour, const QString& minute);
+
+}  // namespace StoredValue

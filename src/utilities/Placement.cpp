@@ -1,0 +1,18 @@
+#include "utilities/Placement.h"
+
+#include <algorithm>
+
+namespace Placement {
+
+QRect keepOnScreen(const QRect& window, const QList<QRect>& screens, const QRect& primary) {
+    const bool visible = std::any_of(screens.begin(), screens.end(),
+                                     [&](const QRect& s) { return s.intersects(window); });
+    if (visible) return window;
+    const int x = std::clamp(window.x(), primary.left(),
+                             std::max(primary.left(), primary.right() + 1 - window.width()));
+    const int y = std::clamp(window.y(), primary.top(),
+                             std::max(primary.top(), primary.bottom() + 1 - window.height()));
+    return {x, y, window.width(), window.height()};
+}
+
+}  // namespace Placement

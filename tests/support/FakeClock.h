@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+class FakeClock : public Clock {
+public:
+    QDateTime now() const override { return now_; }
+    void set(const QDateTime& now) { now_ = now; }
+    void set(int h, int m, int s) { now_.setTime(QTime(h, m, s)); }
+    void advance(int seconds) { now_ = now_.addSecs(seconds); }
+
+private:
+    QDateTime now_{QDate(1999, 6, 5), QTime(9, 5, 3)};
+};
