@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <memory>
+
+#include "TestPlatform.h"
+#include "app/Application.h"
+#include "clock/ClockWindow.h"
+#include "settings/SettingsStore.h"
+
+// A platform of fakes, a store seeded before start and the application over them.
+struct AppFixture {
+    TestPlatform platform;
+    std::unique_ptr<Application> app;
+
+    // Seeds the store file directly, as an earlier run would have left it.
+    void seed(const QString& section, const QString& key, const QString& value) {
+        SettingsStore(platform.locations.settingsFile()).save(section, key, value);
+    }
+    bool start() {
+        app = std::make_unique<Application>(platform.services());
+        return app->start();
+    }
+    ClockWindow* clock() { return app->clock(); }
+    template <typename T = QWidget>
+    T* control(const QString& name) {
+        return app->clock()->findChild<T*>(name);
+    }
+    QString text(const QString& name) { return control<QLabel>(name)->text(); }
+    QString stored(const QString& section, const QString& key) {
+        return app->store().get(section, key, "<missing>");
+    }
+};
