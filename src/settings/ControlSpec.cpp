@@ -29,6 +29,7 @@ QWidget* make(const ControlSpec& spec, QWidget* parent) {
         case Kind::Frame: return new QGroupBox(spec.caption, parent);
         case Kind::Slider: return new QSlider(Qt::Horizontal, parent);
         case Kind::List: return new QListWidget(parent);
+        case Kind::Picture: return new QLabel(parent);
         case Kind::Lamp: {
             auto* lamp = new QLineEdit(parent);
             lamp->setReadOnly(true);
@@ -42,6 +43,34 @@ QWidget* make(const ControlSpec& spec, QWidget* parent) {
 
 }  // namespace
 
+QColor colourFromBgr(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+namespace {
+
+void applyLook(const ControlSpec& spec, QWidget* control) {
+    QPalette palette = control->palette();
+    if (spec.textColour >= 0) {
+        const QColor text = colourFromBgr(spec.textColour);
+        for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            palette.setColor(role, text);
+    }
+    if (spec.backColour >= 0) {
+        const QColor back = colourFromBgr(spec.backColour);
+        for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) palette.setColor(role, back);
+        control->setAutoFillBackground(true);
+    }
+    control->setPalette(palette);
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        if (spec.align) label->setAlignment(spec.align);
+        if (spec.border) label->setFrameShape(QFrame::Box);
+        if (spec.autoSize) label->resize(label->sizeHint());
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control); edit && spec.align) {
+        edit->setAlignment(spec.align);
+    }
+}
+
+}  // namespace
+
 QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
     QWidget* control = make(spec, parent);
     control->setObjectName(spec.name);
@@ -51,6 +80,7 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
         control->setFont(spec.face == ControlSpec::Face::Mincho ? Fonts::mincho(spec.points, spec.bold)
                                                                 : Fonts::gothic(spec.points, spec.bold));
     }
+    applyLook(spec, control);
     return control;
 }
 

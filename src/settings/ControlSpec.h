@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <vector>
 
@@ -8,7 +9,7 @@ class QWidget;
 // One control of a window, described as data: its name (the Qt object name), kind, caption,
 // tooltip, twip geometry relative to its parent control and font.
 struct ControlSpec {
-    enum class Kind { Label, Button, CheckBox, Radio, LineEdit, Frame, Slider, List, Lamp };
+    enum class Kind { Label, Button, CheckBox, Radio, LineEdit, Frame, Slider, List, Lamp, Picture };
     enum class Face { Inherit, Gothic, Mincho };
 
     QString name;
@@ -20,7 +21,14 @@ struct ControlSpec {
     double points = 0;               // 0 keeps the parent's font
     bool bold = false;
     Face face = Face::Gothic;
+    int textColour = -1;         // 0x00BBGGRR; -1 keeps the default
+    int backColour = -1;         // 0x00BBGGRR; -1 keeps the default (labels stay transparent)
+    Qt::Alignment align = {};    // empty keeps the kind's default
+    bool border = false;         // a single-line border (labels)
+    bool autoSize = false;       // the control sizes itself to its caption, keeping its left and top
 };
+
+QColor colourFromBgr(int bgr);
 
 // Creates the controls in order under root; a control whose parent is named is placed in that
 // control, which must come earlier in the list.

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStringList>
+#include <vector>
+
+#include "settings/ControlSpec.h"
+
+class QMenu;
+class QWidget;
+
+// The settings window's controls as data. Page positions are relative to the tab control's
+// origin, whose top rows hold the tab captions.
+namespace SettingsLayout {
+
+inline constexpr int kTabCount = 6;
+inline constexpr int kWindowWidth = 6405;      // twips, client area
+// Client height with the schedule input area hidden below it; the designed outer height of 5580
+// twips is this plus the title bar and frame, which the window manager draws here.
+inline constexpr int kWindowHeight = 5205;
+inline constexpr int kTabWidth = 6405;
+inline constexpr int kTabHeight = 4695;
+
+const QStringList& tabCaptions();
+const std::vector<ControlSpec>& page(int tab);
+// The controls outside the tab control: the button row and the schedule input area.
+const std::vector<ControlSpec>& frame();
+// The calendar's right-click menu, hidden until a date cell asks for it.
+QMenu* createDateColourMenu(QWidget* parent);
+
+}  // namespace SettingsLayout
