@@ -2,11 +2,13 @@
 
 #include "clock/ClockWindow.h"
 #include "settings/SettingsStore.h"
+#include "settings/SettingsWindow.h"
 #include "settings/UiText.h"
 
 Application::Application(const Platform& platform) : platform_(platform) {}
 
-Application::~Application() = default;
+// Ending the program runs no close handler: the windows are destroyed, not closed.
+Application::~Application() { delete settings_.data(); }
 
 bool Application::start() {
     // The one-copy test comes before the store is touched, so a second copy changes nothing.
@@ -25,6 +27,7 @@ bool Application::start() {
 void Application::unloadClock() { clock_.reset(); }
 
 void Application::loadClock(bool keepCalendarDate) {
+    ++clockLoads_;
     clock_ = std::make_unique<ClockWindow>(*this);
     clock_->Form_Load(keepCalendarDate);
 }
@@ -36,7 +39,18 @@ void Application::reloadClock(bool keepCalendarDate) {
 
 void Application::offerTodayView() { ++todayViewOffers_; }
 
-void Application::openSettings() {}
+void Application::openSettings() {
+    if (!settings_) {
+        settings_ = new SettingsWindow(*this);
+        settings_->Form_Load();
+    }
+    settings_->show();
+    settings_->raise();
+}
+
+void Application::settingsClosed() {
+    if (settings_) settings_->deleteLater();
+}
 
 void Application::endProgram() { platform_.lifecycle.endProgram(); }
 
@@ -45,3 +59,5 @@ void Application::reportWriteFailure(const QString& reason) {
     platform_.dialogs.message(nullptr, UiText::saveFailed + "\r\n" + reason, Dialogs::Buttons::Ok,
                               Dialogs::Icon::Warning);
 }
+
+SettingsWindow* Application::settings() { return settings_.data(); }

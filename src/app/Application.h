@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <memory>
 
 #include "platform/Platform.h"
@@ -8,6 +9,7 @@
 
 class ClockWindow;
 class SettingsStore;
+class SettingsWindow;
 
 // Owns the store, the settings record, the calendar state, the program-wide flags and the
 // windows. Everything the operating system provides comes in through the platform.
@@ -29,12 +31,20 @@ public:
     void unloadClock();
     void loadClock(bool keepCalendarDate);
     void reloadClock(bool keepCalendarDate);
+    int clockLoads() const { return clockLoads_; }
 
     // Shows today's notes; called by the clock's load at most once per run.
     void offerTodayView();
     int todayViewOffers() const { return todayViewOffers_; }
 
+    // Today's-notes window: closed when the settings window opens.
+    void closeTodayView() {}
+
+    // Shows the one settings window, loading it first when it is not open.
     void openSettings();
+    SettingsWindow* settings();
+    // Called by the settings window as it closes; it is destroyed afterwards.
+    void settingsClosed();
     void endProgram();
 
     // Survive reloads of the clock window.
@@ -49,5 +59,7 @@ private:
     SettingsRecord record_;
     CalendarState calendar_;
     std::unique_ptr<ClockWindow> clock_;
+    QPointer<SettingsWindow> settings_;
     int todayViewOffers_ = 0;
+    int clockLoads_ = 0;
 };

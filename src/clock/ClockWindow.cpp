@@ -84,8 +84,7 @@ void ClockWindow::Form_Load(bool keepCalendarDate) {
     const QRect stored(px(record.left), px(record.top), width(), height());
     const ScreenMetrics& screens = app_.platform().screens;
     move(Placement::keepOnScreen(stored, screens.screens(), screens.primaryScreen()).topLeft());
-    Rbutton_->setVisible(record.btn0);
-    Qbutton_->setVisible(record.btn0);
+    setExitButtonsVisible(record.btn0);
     if (record.Topmost == 1) SetTopmost();
     else SetNotTopmost();
     ApplyClockColours();
@@ -99,6 +98,15 @@ void ClockWindow::setWidthTwips(int width) {
     setFixedSize(px(width), px(ClockLayout::kHeight));
     Image1_->resize(px(width), px(ClockLayout::kHeight));
 }
+
+void ClockWindow::setExitButtonsVisible(bool visible) {
+    Rbutton_->setVisible(visible);
+    Qbutton_->setVisible(visible);
+}
+
+void ClockWindow::moveTwips(int left, int top) { move(px(left), px(top)); }
+int ClockWindow::leftTwips() const { return int(twips(x())); }
+int ClockWindow::topTwips() const { return int(twips(y())); }
 
 void ClockWindow::setTextColour(QWidget* widget, const QColor& colour) {
     QPalette p = widget->palette();

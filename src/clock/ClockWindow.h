@@ -25,6 +25,13 @@ public:
     void SetNotTopmost();
     void ApplyClockColours();
 
+    // Previews from the settings window; the next load undoes them unless they were applied.
+    void setWidthTwips(int width);
+    void setExitButtonsVisible(bool visible);
+    void moveTwips(int left, int top);
+    int leftTwips() const;
+    int topTwips() const;
+
     bool isTopmost() const;
     bool isAlarmMaximised() const { return maximised_; }
     TickScheduler& tickScheduler() { return *tick_; }
@@ -39,7 +46,6 @@ private:
     void maximise();
     void placeAlarmLine(QLabel* line, int designLeft, int designWidth);
     void setTextColour(QWidget* widget, const QColor& colour);
-    void setWidthTwips(int width);
 
     bool Label1_MouseDown(Qt::MouseButton button);
     void Label1_MouseUp();

@@ -52,5 +52,5 @@ int QtDialogs::pickColour(QWidget* parent, int initialBgr) {
 }
 
 QString QtDialogs::openFile(QWidget* parent, const QString& folder) {
-    return QFileDialog::getOpenFileName(parent, QString(), folder);
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("参照"), folder);
 }

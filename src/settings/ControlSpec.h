@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QObject>
 #include <QString>
 #include <vector>
 
@@ -29,6 +30,14 @@ struct ControlSpec {
 };
 
 QColor colourFromBgr(int bgr);
+
+// A control that the window's layout table must have created.
+template <typename T>
+T* control(const QObject* root, const QString& name) {
+    T* found = root->findChild<T*>(name);
+    if (!found) qFatal("control %s is missing from the layout", qPrintable(name));
+    return found;
+}
 
 // Creates the controls in order under root; a control whose parent is named is placed in that
 // control, which must come earlier in the list.

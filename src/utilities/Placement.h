@@ -2,11 +2,18 @@
 
 #include <QList>
 #include <QRect>
+#include <optional>
 
 namespace Placement {
 
 // A window lying wholly outside every screen is moved onto the primary screen, as near to where
 // it was as fits; a window that shows at least partly stays where it is.
 QRect keepOnScreen(const QRect& window, const QList<QRect>& screens, const QRect& primary);
+
+// The clock's recommended left edge in twips near the top right corner, for the screen widths
+// it is known for; none for any other width.
+std::optional<int> recommendedLeft(int screenWidth);
+inline constexpr int kRecommendedTop = 15;         // twips: one pixel from the top
+inline constexpr int kExitButtonsShift = 500;      // twips further left with the exit buttons
 
 }  // namespace Placement

@@ -1,0 +1,149 @@
+#include "settings/SettingsWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPushButton>
+
+#include "alarms/AlarmPage.h"
+#include "app/Application.h"
+#include "schedule/CalendarPage.h"
+#include "settings/Fonts.h"
+#include "settings/SettingsLayout.h"
+#include "settings/SettingsStore.h"
+#include "settings/StoredValue.h"
+#include "settings/TabStrip.h"
+#include "settings/Twips.h"
+#include "settings/UiText.h"
+#include "settings/VersionPage.h"
+#include "utilities/ClockDisplayPage.h"
+#include "utilities/CustomPage.h"
+#include "utilities/Placement.h"
+#include "utilities/TempFilesPage.h"
+
+SettingsWindow::SettingsWindow(Application& app)
+    : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      app_(app) {
+    setObjectName("tool1");
+    setWindowTitle(UiText::appTitle);
+    setModal(false);
+    setFont(Fonts::gothic(9));
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setFixedSize(px(SettingsLayout::kWindowWidth), px(SettingsLayout::kWindowHeight));
+
+    SSTab1_ = new TabStrip(SettingsLayout::tabCaptions(), 3, this);
+    SSTab1_->setObjectName("SSTab1");
+    SSTab1_->setGeometry(pxRect(0, 0, SettingsLayout::kTabWidth, SettingsLayout::kTabHeight));
+    SSTab1_->setPalette(QApplication::palette());
+    for (int tab = 0; tab < SettingsLayout::kTabCount; ++tab)
+        buildControls(SSTab1_->page(tab), SettingsLayout::page(tab));
+    buildControls(this, SettingsLayout::frame());
+    SSTab1_->lower();
+
+    auto* ok = control<QPushButton>(this, "OK");
+    auto* cancel = control<QPushButton>(this, "Cancel");
+    Save_ = control<QPushButton>(this, "Save");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &SettingsWindow::OK_Click);
+    connect(cancel, &QPushButton::clicked, this, &SettingsWindow::Cancel_Click);
+    connect(Save_, &QPushButton::clicked, this, &SettingsWindow::Save_Click);
+    connect(SSTab1_, &TabStrip::currentChanged, this, &SettingsWindow::SSTab1_Click);
+
+    tempFiles_ = std::make_unique<TempFilesPage>(*this);
+    clockDisplay_ = std::make_unique<ClockDisplayPage>(*this);
+    version_ = std::make_unique<VersionPage>(*this);
+    alarms_ = std::make_unique<AlarmPage>(*this);
+    custom_ = std::make_unique<CustomPage>(*this);
+    calendar_ = std::make_unique<CalendarPage>(*this);
+}
+
+SettingsWindow::~SettingsWindow() = default;
+
+void SettingsWindow::enableApply() { Save_->setEnabled(true); }
+
+void SettingsWindow::Form_Load() {
+    calendar_->resetHelpMode();
+    SSTab1_->setCurrentIndex(StoredValue::toInt(app_.store().get("set", "Tab", "0")));
+    placeWindow();
+    tempFiles_->listTempFiles();
+    version_->loadStartupChoice();
+    clockDisplay_->loadPosition();
+    version_->loadVersion();
+    clockDisplay_->loadScreenSize();
+    alarms_->populate();
+    custom_->populate();
+    clockDisplay_->populateExitButtons();
+    alarms_->disableOffRows();
+    clockDisplay_->enableExitButtonTypes();
+    clockDisplay_->loadColours();
+    custom_->enableByChecks();
+    calendar_->loadLock();
+    calendar_->loadOpenCheck();
+    calendar_->openCalendar();
+    show();
+    calendar_->afterShow();
+    calendar_->loadScheduleColour();
+    tempFiles_->loadBootCleanup();
+    Save_->setEnabled(false);
+    app_.closeTodayView();
+}
+
+// The stored position, pulled back onto a screen when it would leave the window out of sight.
+void SettingsWindow::placeWindow() {
+    const double top = StoredValue::toDouble(app_.store().get("set", "tool1top", "0"));
+    const double left = StoredValue::toDouble(app_.store().get("set", "tool1left", "0"));
+    const ScreenMetrics& screens = app_.platform().screens;
+    const QRect wanted(px(left), px(top), frameGeometry().width(), frameGeometry().height());
+    move(Placement::keepOnScreen(wanted, screens.screens(), screens.primaryScreen()).topLeft());
+}
+
+void SettingsWindow::Save_Click() {
+    app_.unloadClock();
+    clockDisplay_->applyPosition();
+    alarms_->apply();
+    tempFiles_->applyBootCleanup();
+    custom_->applyActions();
+    custom_->applyLaunch();
+    clockDisplay_->applyAppearance();
+    calendar_->applyOpenCheck();
+    version_->applyStartupChoice();
+    Save_->setEnabled(false);
+    app_.loadClock(true);
+}
+
+void SettingsWindow::OK_Click() {
+    Save_Click();
+    close();
+}
+
+void SettingsWindow::Cancel_Click() { close(); }
+
+void SettingsWindow::Quit_Click() {
+    quitting_ = true;
+    app_.endProgram();
+}
+
+void SettingsWindow::reject() { Cancel_Click(); }
+
+void SettingsWindow::closeEvent(QCloseEvent* event) {
+    if (quitting_) return;  // ending the program runs no close handler
+    Form_Unload();
+    event->accept();
+}
+
+void SettingsWindow::Form_Unload() {
+    SettingsStore& store = app_.store();
+    store.save("set", "Tab", QString::number(SSTab1_->currentIndex()));
+    store.save("set", "tool1top", QString::number(twips(y())));
+    store.save("set", "tool1left", QString::number(twips(x())));
+    app_.reloadClock(false);
+    app_.settingsClosed();
+}
+
+void SettingsWindow::SSTab1_Click() {
+    setFixedHeight(px(SettingsLayout::kWindowHeight));
+    calendar_->disableInputButtons();
+}

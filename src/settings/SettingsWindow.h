@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+class AlarmPage;
+class Application;
+class CalendarPage;
+class ClockDisplayPage;
+class CustomPage;
+class QPushButton;
+class TabStrip;
+class TempFilesPage;
+class VersionPage;
+
+// The settings window "tool1": six tabs of settings, OK, Cancel and Apply. Every close unloads
+// it; every opening runs the full load.
+class SettingsWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit SettingsWindow(Application& app);
+    ~SettingsWindow() override;
+
+    Application& app() { return app_; }
+    void enableApply();
+
+    void Form_Load();
+    void Save_Click();
+    void OK_Click();
+    void Cancel_Click();
+    void Quit_Click();
+    void SSTab1_Click();
+
+    TabStrip& tabs() { return *SSTab1_; }
+    CalendarPage& calendar() { return *calendar_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void Form_Unload();
+    void placeWindow();
+
+    Application& app_;
+    TabStrip* SSTab1_;
+    QPushButton* Save_;
+    std::unique_ptr<TempFilesPage> tempFiles_;
+    std::unique_ptr<ClockDisplayPage> clockDisplay_;
+    std::unique_ptr<VersionPage> version_;
+    std::unique_ptr<AlarmPage> alarms_;
+    std::unique_ptr<CustomPage> custom_;
+    std::unique_ptr<CalendarPage> calendar_;
+    bool quitting_ = false;
+};
