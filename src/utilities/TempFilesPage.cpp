@@ -1,15 +1,16 @@
 #include "utilities/TempFilesPage.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "app/Application.h"
 #include "settings/ControlSpec.h"
 #include "settings/SettingsWindow.h"
 #include "utilities/AutostartEntry.h"
+#include "utilities/TempFileCleaner.h"
 
 namespace {
 
@@ -36,14 +37,27 @@ TempFilesPage::TempFilesPage(SettingsWindow& window)
       File1_(control<QListWidget>(&window, "File1")),
       ZKTD_Check_(control<QCheckBox>(&window, "ZKTD_Check")) {
     QObject::connect(ZKTD_Check_, &QCheckBox::toggled, &window, [this] { ZKTD_Check_Click(); });
+    auto* deleteT = control<QPushButton>(&window, "DeleteT");
+    QObject::connect(deleteT, &QPushButton::pressed, &window, [this] { tmpLabel_->clear(); });
+    QObject::connect(deleteT, &QPushButton::clicked, &window, [this] { DeleteT_Click(); });
 }
 
 void TempFilesPage::listTempFiles() {
-    const QDir temp(window_.app().platform().locations.tempFolder());
-    const QStringList names = temp.entryList({"*.tmp"}, QDir::Files | QDir::System, QDir::Name);
+    showList(TempFileCleaner::list(window_.app().platform().locations.tempFolder()));
+    tmpLabel_->setText(QStringLiteral("不要なファイル(*.tmp)を %1個 検出しました").arg(File1_->count()));
+}
+
+void TempFilesPage::showList(const QStringList& names) {
     File1_->clear();
     File1_->addItems(names);
-    tmpLabel_->setText(QStringLiteral("不要なファイル(*.tmp)を %1個 検出しました").arg(names.size()));
+}
+
+void TempFilesPage::DeleteT_Click() {
+    const Application& app = window_.app();
+    Dialogs& dialogs = app.platform().dialogs;
+    showList(TempFileCleaner::clean(app.platform().locations.tempFolder(), [&] { dialogs.beep(); }));
+    tmpLabel_->setText(
+        QStringLiteral("次のファイルは現在使用中の為 消去できません！（%1個）").arg(File1_->count()));
 }
 
 void TempFilesPage::loadBootCleanup() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 class QCheckBox;
 class QLabel;
 class QListWidget;
@@ -16,6 +17,8 @@ public:
 
 private:
     void ZKTD_Check_Click();
+    void DeleteT_Click();
+    void showList(const QStringList& names);
     void registerBootCleanup();
 
     SettingsWindow& window_;

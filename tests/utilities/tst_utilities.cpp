@@ -3,6 +3,9 @@
 
 #include "utilities/AutostartEntry.h"
 #include "utilities/Placement.h"
+#include "utilities/TempFileCleaner.h"
+
+#include <QFile>
 
 class TestUtilities : public QObject {
     Q_OBJECT
@@ -12,7 +15,80 @@ private slots:
     void autostartRoundTrip_data();
     void autostartRoundTrip();
     void autostartRemove();
+    void recommendedLeft_data();
+    void recommendedLeft();
+    void cleanerDeletesOnlyUnusedFiles();
+    void cleanerReportsEachFailure();
 };
+
+void TestUtilities::recommendedLeft_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("left");  // -1: none
+    QTest::newRow("640") << 640 << 6498;
+    QTest::newRow("800") << 800 << 8898;
+    QTest::newRow("1024") << 1024 << 12258;
+    QTest::newRow("1280") << 1280 << -1;
+    QTest::newRow("1920") << 1920 << -1;
+    QTest::newRow("0") << 0 << -1;
+}
+
+void TestUtilities::recommendedLeft() {
+    QFETCH(int, width);
+    QFETCH(int, left);
+    QCOMPARE(Placement::recommendedLeft(width).value_or(-1), left);
+}
+
+namespace {
+void touch(const QString& path, QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("x");
+    file.close();
+    QVERIFY(file.setPermissions(permissions));
+}
+}  // namespace
+
+void TestUtilities::cleanerDeletesOnlyUnusedFiles() {
+    QTemporaryDir temp, elsewhere;
+    const QString t = temp.path();
+    touch(t + "/a.tmp");
+    touch(t + "/readonly.tmp", QFile::ReadOwner);
+    touch(t + "/.hidden.tmp");
+    touch(t + "/keep.txt");
+    touch(elsewhere.path() + "/target.tmp");
+    QVERIFY(QFile::link(elsewhere.path() + "/target.tmp", t + "/link.tmp"));
+    QVERIFY(QDir().mkpath(t + "/folder.tmp"));
+    touch(t + "/folder.tmp/inside.tmp");
+    QFile held(t + "/held.tmp");
+    QVERIFY(held.open(QIODevice::WriteOnly));  // a running program has it open
+
+    QCOMPARE(TempFileCleaner::list(t),
+             (QStringList{".hidden.tmp", "a.tmp", "held.tmp", "link.tmp", "readonly.tmp"}));
+    int failures = 0;
+    const QStringList left = TempFileCleaner::clean(t, [&] { ++failures; });
+    QCOMPARE(left, QStringList{"held.tmp"});
+    QCOMPARE(failures, 1);
+    QVERIFY(QFile::exists(elsewhere.path() + "/target.tmp"));  // the link went, not its target
+    QVERIFY(QFile::exists(t + "/folder.tmp/inside.tmp"));
+    QVERIFY(QFile::exists(t + "/keep.txt"));
+    held.close();
+    QCOMPARE(TempFileCleaner::clean(t, [&] { ++failures; }), QStringList{});
+    QCOMPARE(failures, 1);
+}
+
+void TestUtilities::cleanerReportsEachFailure() {
+    QTemporaryDir temp;
+    QList<QFile*> open;
+    for (const char* name : {"x.tmp", "y.tmp", "z.tmp"}) {
+        auto* file = new QFile(temp.path() + "/" + name);
+        QVERIFY(file->open(QIODevice::WriteOnly));
+        open << file;
+    }
+    int failures = 0;
+    QCOMPARE(TempFileCleaner::clean(temp.path(), [&] { ++failures; }).size(), 3);
+    QCOMPARE(failures, 3);
+    qDeleteAll(open);
+}
 
 void TestUtilities::keepOnScreen_data() {
     QTest::addColumn<QRect>("window");
