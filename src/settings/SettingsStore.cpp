@@ -54,6 +54,7 @@ SettingsStore::SettingsStore(const QString& path) : path_(path) {
     QFile::setPermissions(info.absolutePath(),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (!info.exists()) createPrivateFile(path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);  // it holds the password
 
     if (openFile(SQLITE_OPEN_READWRITE, path) && prepareSchema()) return;
     const int code = db_ ? sqlite3_errcode(db_) : SQLITE_CANTOPEN;

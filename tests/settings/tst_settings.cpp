@@ -125,7 +125,9 @@ void TestSettings::deleteSectionRemovesOnlyThatSection() {
 }
 
 void TestSettings::filesArePrivate() {
-    SettingsStore store(storePath());
+    { SettingsStore create(storePath()); }
+    QFile::setPermissions(storePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    SettingsStore store(storePath());  // an older, looser file is tightened
     store.save("set", "PW", "secret");
     struct stat info {};
     QCOMPARE(stat(QFile::encodeName(storePath()).constData(), &info), 0);

@@ -558,8 +558,9 @@ void TestSettingsWindow::tempFileCount() {
     }
     QDir().mkpath(f->platform.locations.tempFolder() + "/folder.tmp");
     open();
-    QCOMPARE(c<QLabel>("tmpLabel")->text(), QStringLiteral("不要なファイル(*.tmp)を 2個 検出しました"));
-    QCOMPARE(c<QListWidget>("File1")->count(), 2);
+    // Letter case does not matter, as on the desktops the pattern comes from; folders never count.
+    QCOMPARE(c<QLabel>("tmpLabel")->text(), QStringLiteral("不要なファイル(*.tmp)を 3個 検出しました"));
+    QCOMPARE(c<QListWidget>("File1")->count(), 3);
 }
 
 void TestSettingsWindow::calendarOpensOnToday() {

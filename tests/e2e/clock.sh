@@ -1,0 +1,301 @@
+#!/usr/bin/env bash
+# End-to-end checks of the clock strip: the real ZKTIME on a private 1024x768 X server with no
+# window manager, in a fresh home whose folders are removed afterwards.
+#
+#   clock.sh path/to/ZKTIME
+#
+# It always starts its own Xvfb, even when DISPLAY is set: a desktop's window manager would move
+# and decorate the strip, and the checks would flash windows on the user's screen.
+# Screenshots go to the current folder (the build's tests folder when CTest runs it).
+set -uo pipefail
+
+if (($# != 1)) || [[ ! -x $1 ]]; then
+    echo "usage: $0 path/to/ZKTIME" >&2
+    exit 2
+fi
+bin=$(realpath "$1")
+out=$PWD
+# shellcheck source=scripts/lib.sh
+source "$(dirname "$(realpath "$0")")/../../scripts/lib.sh"
+
+readonly title='^ZORVEK Inc\.TIME$'
+passed=0
+failed=0
+pass() { echo "PASS: $*"; passed=$((passed + 1)); }
+fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
+finish() {
+    if ((failed > 0)) && [[ -s ${log:-} ]]; then
+        echo "output of ZKTIME:"
+        sed 's/^/    /' "$log"
+    fi
+    echo "$passed passed, $failed failed"
+    ((failed == 0)) && exit 0
+    exit 1
+}
+
+for tool in Xvfb xdotool import convert compare sqlite3; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed"
+done
+((failed == 0)) || finish
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/zktime-e2e.XXXXXX")
+clock_pid=
+cleanup() {
+    [[ -n $clock_pid ]] && kill "$clock_pid" 2>/dev/null && wait "$clock_pid" 2>/dev/null
+    zk_stop_xvfb
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
+export XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
+# The program must choose the X platform by itself.
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+store_dir="$XDG_CONFIG_HOME/ZORVEK Inc.TIME"
+store="$store_dir/settings.db"
+log=$tmp/clock.log
+
+unset DISPLAY
+zk_start_xvfb || { fail "Xvfb did not start"; finish; }
+export DISPLAY=$ZK_XVFB_DISPLAY
+
+start_clock() {
+    "$bin" >>"$log" 2>&1 &
+    clock_pid=$!
+}
+
+stop_clock() {
+    [[ -n $clock_pid ]] || return 0
+    kill "$clock_pid" 2>/dev/null
+    wait "$clock_pid" 2>/dev/null
+    clock_pid=
+}
+
+# Prints the id of the mapped clock window; fails after 10 s.
+find_window() {
+    local deadline=$((SECONDS + 10)) ids
+    while ((SECONDS < deadline)); do
+        if ids=$(xdotool search --onlyvisible --name "$title" 2>/dev/null) && [[ -n $ids ]]; then
+            head -n 1 <<<"$ids"
+            return 0
+        fi
+        sleep 0.02
+    done
+    return 1
+}
+
+is_mapped() { xdotool search --onlyvisible --name "$title" 2>/dev/null | grep -qx "$1"; }
+
+# Sets geometry to "X,Y WIDTHxHEIGHT" of the window, waiting up to 2 s for the wanted one.
+geometry=
+wait_geometry() {
+    local wid=$1 wanted=$2 deadline=$((SECONDS + 2)) key value X Y WIDTH HEIGHT
+    while :; do
+        X='' Y='' WIDTH='' HEIGHT=''
+        while IFS='=' read -r key value; do
+            case $key in X | Y | WIDTH | HEIGHT) printf -v "$key" '%s' "$value" ;; esac
+        done < <(xdotool getwindowgeometry --shell "$wid" 2>/dev/null)
+        geometry="$X,$Y ${WIDTH}x$HEIGHT"
+        [[ $geometry == "$wanted" ]] && return 0
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# Prints "r g b" (0 to 255) of one pixel of an image.
+pixel() {
+    local f="p{$2,$3}"
+    convert "$1" -format "%[fx:int(255*$f.r+0.5)] %[fx:int(255*$f.g+0.5)] %[fx:int(255*$f.b+0.5)]" info:
+}
+
+# near "r g b" "R G B" tolerance: every channel within the tolerance.
+near() {
+    local -a a b
+    read -r -a a <<<"$1"
+    read -r -a b <<<"$2"
+    local i d
+    for i in 0 1 2; do
+        d=$((a[i] - b[i]))
+        ((d < 0)) && d=$((-d))
+        ((d <= $3)) || return 1
+    done
+}
+
+# Number of pixels that differ between two images of one size.
+differing_pixels() {
+    local n
+    n=$(compare -metric AE "$1" "$2" null: 2>&1)
+    # A difference gives status 1; only 2 is an error.
+    [[ $n =~ ^[0-9.e+]+$ ]] || { echo "error: $n" >&2; echo -1; return; }
+    awk -v n="$n" 'BEGIN { printf "%d\n", n }'
+}
+
+# Pixels darker than mid-grey in an image: text drawn in black over the gradient.
+dark_pixels() {
+    convert "$1" -colorspace Gray -threshold 40% -format '%[fx:int((1-mean)*w*h+0.5)]' info:
+}
+
+shoot() { import -window root -crop "$1" +repage "$2"; }
+
+light="240 244 240"
+dark="155 167 163"
+tolerance=30
+
+# --- Empty store ------------------------------------------------------------------------------
+start_clock
+if wid=$(find_window); then
+    pass "empty store: window \"ZORVEK Inc.TIME\" is mapped"
+    if wait_geometry "$wid" "0,0 152x16"; then
+        pass "empty store: window at 0,0, 152x16"
+    else
+        fail "empty store: window at $geometry, wanted 0,0 152x16"
+    fi
+
+    sleep 0.5
+    shot="$out/e2e-empty-store.png"
+    if shoot 152x16+0+0 "$shot"; then
+        # x=2 lies left of the date text, x=150 right of the time text; y=1 is above both.
+        left_ok=1 right_ok=1 seen=""
+        for y in 1 8; do
+            l=$(pixel "$shot" 2 "$y")
+            r=$(pixel "$shot" 150 "$y")
+            seen+=" (2,$y)=$l (150,$y)=$r;"
+            near "$l" "$light" "$tolerance" || left_ok=0
+            near "$r" "$dark" "$tolerance" || right_ok=0
+        done
+        if ((left_ok && right_ok)); then
+            pass "empty store: gradient from light to dark:$seen"
+        else
+            fail "empty store: gradient wanted left near $light, right near $dark:$seen"
+        fi
+        if (($(dark_pixels "$shot") > 40)); then
+            pass "empty store: dark text over the gradient"
+        else
+            fail "empty store: no dark text on the strip (see $shot)"
+        fi
+    else
+        fail "empty store: screenshot failed"
+    fi
+else
+    fail "empty store: no mapped window named \"ZORVEK Inc.TIME\" within 10 s"
+    wid=
+fi
+
+if [[ -f $store ]]; then
+    mode=$(stat -c %a "$store")
+    dir_mode=$(stat -c %a "$store_dir")
+    if [[ $mode == 600 && $dir_mode == 700 ]]; then
+        pass "store created at start, file mode 600, folder mode 700"
+    else
+        fail "store file mode $mode (wanted 600), folder mode $dir_mode (wanted 700)"
+    fi
+else
+    fail "no store file at $store after start"
+fi
+
+# --- A second copy ----------------------------------------------------------------------------
+begin=$(date +%s%N)
+timeout 5 "$bin" >>"$log" 2>&1
+status=$?
+elapsed=$((($(date +%s%N) - begin) / 1000000))
+if ((status == 0 && elapsed < 2000)); then
+    pass "second copy exited with status 0 after $elapsed ms"
+else
+    fail "second copy: status $status after $elapsed ms (wanted 0 within 2000 ms)"
+fi
+if kill -0 "$clock_pid" 2>/dev/null && [[ -n $wid ]] && is_mapped "$wid"; then
+    pass "first copy still runs with its window mapped"
+else
+    fail "first copy stopped or lost its window after the second copy ran"
+fi
+stop_clock
+
+# --- Seeded store: position and exit/restart width --------------------------------------------
+rm -rf "$store_dir"
+mkdir -m 0700 "$store_dir"
+(umask 077 && sqlite3 "$store" \
+    "CREATE TABLE settings(section TEXT NOT NULL COLLATE NOCASE, key TEXT NOT NULL COLLATE NOCASE,
+                           value TEXT NOT NULL, PRIMARY KEY(section, key));
+     INSERT INTO settings VALUES('set','left','1500'), ('set','top','300'), ('o','RQ','1');") ||
+    fail "could not seed the store"
+
+# The first tick comes at the first second boundary after start, so the start-up caption is
+# certain only in a frame taken within the second the program started in. Start just after a
+# boundary and retry when the machine is too slow for that.
+caption_shot=
+for attempt in 1 2 3; do
+    ns=$(date +%N)
+    sleep "$(printf '0.%09d' $((999999999 - 10#$ns)))"
+    sleep 0.01
+    started=$(date +%s)
+    start_clock
+    wid=$(find_window) || { wid=; break; }
+    while (($(date +%s) == started)); do
+        shoot 187x16+100+20 "$tmp/caption.png" || break
+        # Only a painted frame counts (text on a background, not an empty black window), and
+        # only if it was complete before the boundary.
+        dark=$(dark_pixels "$tmp/caption.png")
+        ((dark > 10 && dark < 187 * 16 / 2)) || continue
+        (($(date +%s) == started)) && caption_shot=$tmp/caption.png
+        break
+    done
+    [[ -n $caption_shot ]] && break
+    ((attempt < 3)) && stop_clock
+done
+
+if [[ -z $wid ]]; then
+    fail "seeded store: no mapped window named \"ZORVEK Inc.TIME\" within 10 s"
+    finish
+fi
+pass "seeded store: window is mapped (a lock left by a killed copy does not block it)"
+if wait_geometry "$wid" "100,20 187x16"; then
+    pass "seeded store: left 1500 and top 300 twips put the window at 100,20; RQ 1 makes it 187x16"
+else
+    fail "seeded store: window at $geometry, wanted 100,20 187x16"
+fi
+
+if [[ -z $caption_shot ]]; then
+    fail "seeded store: could not take a frame before the first tick in three starts"
+else
+    cp "$caption_shot" "$out/e2e-startup-caption.png"
+    sleep 2.5
+    shot="$out/e2e-seeded.png"
+    shoot 187x16+100+20 "$shot"
+    # The date label spans x 3 to 83 of the strip; the time label ends at 148.
+    convert "$caption_shot" -crop 78x16+3+0 +repage "$tmp/date0.png"
+    convert "$shot" -crop 78x16+3+0 +repage "$tmp/date1.png"
+    n=$(differing_pixels "$tmp/date0.png" "$tmp/date1.png")
+    if ((n > 0)); then
+        pass "seeded store: the date label changed from its start-up caption ($n pixels differ)"
+    else
+        fail "seeded store: the date label still shows its start-up caption after 2.5 s"
+    fi
+
+    sleep 1.1
+    shoot 187x16+100+20 "$tmp/later.png"
+    convert "$shot" -crop 67x16+81+0 +repage "$tmp/time1.png"
+    convert "$tmp/later.png" -crop 67x16+81+0 +repage "$tmp/time2.png"
+    n=$(differing_pixels "$tmp/time1.png" "$tmp/time2.png")
+    if ((n > 0)); then
+        pass "seeded store: the time label changed within 1.1 s ($n pixels differ)"
+    else
+        fail "seeded store: the time label did not change within 1.1 s"
+    fi
+
+    # With RQ 1 and icon type the labels "R" and "Q" show at x 154 to 182.
+    # Beyond a narrower window lies the black root window: mostly dark is not text.
+    convert "$shot" -crop 30x16+153+0 +repage "$tmp/rq.png"
+    dark=$(dark_pixels "$tmp/rq.png")
+    if ((dark > 10 && dark < 30 * 16 / 2)); then
+        pass "seeded store: the labels R and Q show on the widened strip"
+    else
+        fail "seeded store: nothing drawn where the labels R and Q belong (see $shot)"
+    fi
+fi
+
+kill -0 "$clock_pid" 2>/dev/null || fail "the clock ended on its own"
+stop_clock
+finish
