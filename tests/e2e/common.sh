@@ -1,0 +1,126 @@
+# Shared by the end-to-end scripts: a private X server, a fresh home, the real ZKTIME, and
+# small helpers to find windows and read pixels. Source it after setting bin and out.
+# shellcheck shell=bash
+# shellcheck source=scripts/lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
+readonly title='^ZORVEK Inc\.TIME$'
+passed=0
+failed=0
+pass() { echo "PASS: $*"; passed=$((passed + 1)); }
+fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
+finish() {
+    if ((failed > 0)) && [[ -s ${log:-} ]]; then
+        echo "output of ZKTIME:"
+        sed 's/^/    /' "$log"
+    fi
+    echo "$passed passed, $failed failed"
+    ((failed == 0)) && exit 0
+    exit 1
+}
+
+for tool in Xvfb xdotool import convert compare sqlite3; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed"
+done
+((failed == 0)) || finish
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/zktime-e2e.XXXXXX")
+clock_pid=
+cleanup() {
+    [[ -n $clock_pid ]] && kill "$clock_pid" 2>/dev/null && wait "$clock_pid" 2>/dev/null
+    zk_stop_xvfb
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
+export XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
+# The program must choose the X platform by itself.
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+store_dir="$XDG_CONFIG_HOME/ZORVEK Inc.TIME"
+store="$store_dir/settings.db"
+log=$tmp/clock.log
+
+unset DISPLAY
+zk_start_xvfb || { fail "Xvfb did not start"; finish; }
+export DISPLAY=$ZK_XVFB_DISPLAY
+
+start_clock() {
+    "$bin" >>"$log" 2>&1 &
+    clock_pid=$!
+}
+
+stop_clock() {
+    [[ -n $clock_pid ]] || return 0
+    kill "$clock_pid" 2>/dev/null
+    wait "$clock_pid" 2>/dev/null
+    clock_pid=
+}
+
+# Prints the id of the mapped clock window; fails after 10 s.
+find_window() {
+    local deadline=$((SECONDS + 10)) ids
+    while ((SECONDS < deadline)); do
+        if ids=$(xdotool search --onlyvisible --name "$title" 2>/dev/null) && [[ -n $ids ]]; then
+            head -n 1 <<<"$ids"
+            return 0
+        fi
+        sleep 0.02
+    done
+    return 1
+}
+
+is_mapped() { xdotool search --onlyvisible --name "$title" 2>/dev/null | grep -qx "$1"; }
+
+# Sets geometry to "X,Y WIDTHxHEIGHT" of the window, waiting up to 2 s for the wanted one.
+geometry=
+wait_geometry() {
+    local wid=$1 wanted=$2 deadline=$((SECONDS + 2)) key value X Y WIDTH HEIGHT
+    while :; do
+        X='' Y='' WIDTH='' HEIGHT=''
+        while IFS='=' read -r key value; do
+            case $key in X | Y | WIDTH | HEIGHT) printf -v "$key" '%s' "$value" ;; esac
+        done < <(xdotool getwindowgeometry --shell "$wid" 2>/dev/null)
+        geometry="$X,$Y ${WIDTH}x$HEIGHT"
+        [[ $geometry == "$wanted" ]] && return 0
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# Prints "r g b" (0 to 255) of one pixel of an image.
+pixel() {
+    local f="p{$2,$3}"
+    convert "$1" -format "%[fx:int(255*$f.r+0.5)] %[fx:int(255*$f.g+0.5)] %[fx:int(255*$f.b+0.5)]" info:
+}
+
+# near "r g b" "R G B" tolerance: every channel within the tolerance.
+near() {
+    local -a a b
+    read -r -a a <<<"$1"
+    read -r -a b <<<"$2"
+    local i d
+    for i in 0 1 2; do
+        d=$((a[i] - b[i]))
+        ((d < 0)) && d=$((-d))
+        ((d <= $3)) || return 1
+    done
+}
+
+# Number of pixels that differ between two images of one size.
+differing_pixels() {
+    local n
+    n=$(compare -metric AE "$1" "$2" null: 2>&1)
+    # A difference gives status 1; only 2 is an error.
+    [[ $n =~ ^[0-9.e+]+$ ]] || { echo "error: $n" >&2; echo -1; return; }
+    awk -v n="$n" 'BEGIN { printf "%d\n", n }'
+}
+
+# Pixels darker than mid-grey in an image: text drawn in black over the gradient.
+dark_pixels() {
+    convert "$1" -colorspace Gray -threshold 40% -format '%[fx:int((1-mean)*w*h+0.5)]' info:
+}
+
+shoot() { import -window root -crop "$1" +repage "$2"; }
