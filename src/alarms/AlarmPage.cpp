@@ -5,7 +5,7 @@
 #include <QRadioButton>
 
 #include "app/Application.h"
-#include "settings/ControlSpec.h"
+#include "settings/ControlDef.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsWindow.h"
 #include "settings/StoredValue.h"

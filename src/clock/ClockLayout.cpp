@@ -2,11 +2,11 @@
 
 namespace ClockLayout {
 
-const std::vector<ControlSpec>& controls() {
-    using K = ControlSpec::Kind;
+const std::vector<ControlDef>& controls() {
+    using K = ControlDef::Kind;
     static const QString dateTip = QStringLiteral(
         "シングルクリックで曜日　ダブルクリックで設定画面　右クリックで１０秒非表示");
-    static const std::vector<ControlSpec> specs = {
+    static const std::vector<ControlDef> defs = {
         {"RLabel", K::Label, "R", "Windowsの再起動", 2310, 30, 150, 195, {}, 9.75, true},
         {"QLabel", K::Label, "Q", "Windowsの終了", 2570, 30, 165, 195, {}, 9.75, true},
         {"Label1", K::Label, "     ZORVEK", dateTip, 40, 25, 1215, 255, {}, 9.75, true},
@@ -17,7 +17,7 @@ const std::vector<ControlSpec>& controls() {
         {"Qbutton", K::Button, "Q", "Windowsの終了", 2540, 8, 255, 217, {}, 9.75, true},
         {"Command1", K::Button, "確認(&K)", "", 4200, 4440, 3495, 495, {}, 9},
     };
-    return specs;
+    return defs;
 }
 
 }  // namespace ClockLayout

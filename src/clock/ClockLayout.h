@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "settings/ControlSpec.h"
+#include "settings/ControlDef.h"
 
 namespace ClockLayout {
 
@@ -12,6 +12,6 @@ inline constexpr int kWideWidth = 2805;    // twips: with the exit and restart c
 inline constexpr double kWindowPoints = 12;
 
 // The clock window's controls, from back to front.
-const std::vector<ControlSpec>& controls();
+const std::vector<ControlDef>& controls();
 
 }  // namespace ClockLayout

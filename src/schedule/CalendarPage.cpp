@@ -9,7 +9,7 @@
 #include "app/Application.h"
 #include "schedule/CalendarState.h"
 #include "schedule/MonthLayout.h"
-#include "settings/ControlSpec.h"
+#include "settings/ControlDef.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsWindow.h"
 #include "settings/StoredValue.h"

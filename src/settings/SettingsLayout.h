@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "settings/ControlSpec.h"
+#include "settings/ControlDef.h"
 
 class QMenu;
 class QWidget;
@@ -21,9 +21,9 @@ inline constexpr int kTabWidth = 6405;
 inline constexpr int kTabHeight = 4695;
 
 const QStringList& tabCaptions();
-const std::vector<ControlSpec>& page(int tab);
+const std::vector<ControlDef>& page(int tab);
 // The controls outside the tab control: the button row and the schedule input area.
-const std::vector<ControlSpec>& frame();
+const std::vector<ControlDef>& frame();
 // The calendar's right-click menu, hidden until a date cell asks for it.
 QMenu* createDateColourMenu(QWidget* parent);
 

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 
 #include "app/Application.h"
-#include "settings/ControlSpec.h"
+#include "settings/ControlDef.h"
 #include "settings/SettingsWindow.h"
 #include "settings/VersionPictures.h"
 #include "utilities/AutostartEntry.h"

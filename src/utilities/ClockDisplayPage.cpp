@@ -11,7 +11,7 @@
 #include "app/Application.h"
 #include "clock/ClockLayout.h"
 #include "clock/ClockWindow.h"
-#include "settings/ControlSpec.h"
+#include "settings/ControlDef.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsWindow.h"
 #include "settings/StoredValue.h"

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "app/Application.h"
-#include "settings/ControlSpec.h"
+#include "settings/ControlDef.h"
 #include "settings/SettingsWindow.h"
 #include "utilities/AutostartEntry.h"
 #include "utilities/TempFileCleaner.h"

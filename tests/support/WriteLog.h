@@ -2,7 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 // Records every write to the store in order, through triggers in the store file itself, so the
@@ -10,6 +12,7 @@
 class WriteLog {
 public:
     explicit WriteLog(const QString& storePath) {
+        QDir().mkpath(QFileInfo(storePath).absolutePath());
         sqlite3_open(QFile::encodeName(storePath).constData(), &db_);
         sqlite3_busy_timeout(db_, 2000);
         exec("CREATE TABLE IF NOT EXISTS settings(section TEXT NOT NULL COLLATE NOCASE,"

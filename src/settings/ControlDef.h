@@ -9,7 +9,7 @@ class QWidget;
 
 // One control of a window, described as data: its name (the Qt object name), kind, caption,
 // tooltip, twip geometry relative to its parent control and font.
-struct ControlSpec {
+struct ControlDef {
     enum class Kind { Label, Button, CheckBox, Radio, LineEdit, Frame, Slider, List, Lamp, Picture };
     enum class Face { Inherit, Gothic, Mincho };
 
@@ -41,5 +41,5 @@ T* control(const QObject* root, const QString& name) {
 
 // Creates the controls in order under root; a control whose parent is named is placed in that
 // control, which must come earlier in the list.
-void buildControls(QWidget* root, const std::vector<ControlSpec>& specs);
-QWidget* createControl(const ControlSpec& spec, QWidget* parent);
+void buildControls(QWidget* root, const std::vector<ControlDef>& defs);
+QWidget* createControl(const ControlDef& def, QWidget* parent);

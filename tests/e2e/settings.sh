@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# End-to-end checks of the settings window: a double click on the clock's date opens it, each
+# tab is photographed, and Cancel saves the tab shown last.
+#
+#   settings.sh path/to/ZKTIME
+#
+# Screenshots e2e-settings-tab0.png ... tab5.png go to the current folder.
+set -uo pipefail
+
+if (($# != 1)) || [[ ! -x $1 ]]; then
+    echo "usage: $0 path/to/ZKTIME" >&2
+    exit 2
+fi
+bin=$(realpath "$1")
+out=$PWD
+# shellcheck source=tests/e2e/common.sh
+source "$(dirname "$(realpath "$0")")/common.sh"
+
+readonly width=427 height=347  # 6405 x 5205 twips
+
+# Prints the id of the mapped window with the program's title that is not the clock strip.
+find_settings() {
+    local deadline=$((SECONDS + 10)) id
+    while ((SECONDS < deadline)); do
+        for id in $(xdotool search --onlyvisible --name "$title" 2>/dev/null); do
+            [[ $(xdotool getwindowgeometry --shell "$id" | grep WIDTH=) == "WIDTH=$width" ]] &&
+                { echo "$id"; return 0; }
+        done
+        sleep 0.05
+    done
+    return 1
+}
+
+stored() { sqlite3 "$store" "SELECT value FROM settings WHERE section='$1' AND key='$2'"; }
+
+start_clock
+clock=$(find_window) || { fail "the clock did not appear"; finish; }
+sleep 0.3
+xdotool mousemove --window "$clock" 40 8 click --repeat 2 --delay 60 1
+if sid=$(find_settings); then
+    pass "a double click on the date opens the settings window"
+else
+    fail "no settings window after a double click on the date"
+    finish
+fi
+if wait_geometry "$sid" "0,0 ${width}x$height"; then
+    pass "settings window at 0,0, ${width}x$height on an empty store"
+else
+    fail "settings window at $geometry, wanted 0,0 ${width}x$height"
+fi
+
+# The tab captions stand in two rows of three, 22 pixels high.
+for tab in 0 1 2 3 4 5; do
+    x=$((tab % 3 * width / 3 + 60))
+    y=$((tab / 3 * 22 + 11))
+    xdotool mousemove --window "$sid" "$x" "$y" click 1
+    sleep 0.4
+    shot="$out/e2e-settings-tab$tab.png"
+    import -window root -crop "${width}x$height+0+0" +repage "$shot"
+    if (($(differing_pixels "$shot" "${previous:-$shot}") != 0 || tab == 0)); then
+        pass "tab $tab shows its own page ($shot)"
+    else
+        fail "tab $tab looks the same as the tab before it"
+    fi
+    previous=$shot
+done
+
+# Cancel: "キャンセル" at 3480, 4800 twips, 1335 x 310.
+xdotool mousemove --window "$sid" $((3480 / 15 + 40)) $((4800 / 15 + 10)) click 1
+sleep 0.5
+if ! xdotool search --onlyvisible --name "$title" | grep -qx "$sid"; then
+    pass "Cancel closes the settings window"
+else
+    fail "the settings window is still open after Cancel"
+fi
+if [[ $(stored set Tab) == 5 && $(stored ALM onoff1) == "" ]]; then
+    pass "Cancel stored the tab shown last (5) and nothing of the pages"
+else
+    fail "after Cancel: Tab='$(stored set Tab)', onoff1='$(stored ALM onoff1)'"
+fi
+if is_mapped "$clock" || find_window >/dev/null; then
+    pass "the clock is back after the settings window closed"
+else
+    fail "no clock window after the settings window closed"
+fi
+stop_clock
+finish
