@@ -37,7 +37,17 @@ SettingsWindow::SettingsWindow(Application& app)
     SSTab1_ = new TabStrip(SettingsLayout::tabCaptions(), 3, this);
     SSTab1_->setObjectName("SSTab1");
     SSTab1_->setGeometry(pxRect(0, 0, SettingsLayout::kTabWidth, SettingsLayout::kTabHeight));
-    SSTab1_->setPalette(QApplication::palette());
+    // The pages take the desktop's own colours, not the window's black: every role is set
+    // explicitly, since a palette equal to the inherited one would not override it.
+    QPalette desktop;
+    const QPalette standard = QApplication::palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            const auto r = QPalette::ColorRole(role);
+            desktop.setColor(group, r, standard.color(group, r));
+        }
+    }
+    SSTab1_->setPalette(desktop);
     for (int tab = 0; tab < SettingsLayout::kTabCount; ++tab)
         buildControls(SSTab1_->page(tab), SettingsLayout::page(tab));
     buildControls(this, SettingsLayout::frame());

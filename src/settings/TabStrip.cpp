@@ -21,6 +21,7 @@ TabStrip::TabStrip(const QStringList& captions, int perRow, QWidget* parent)
         tabs_->addButton(tab, i);
         auto* page = new QWidget;
         page->setObjectName(QStringLiteral("SSTab1.page(%1)").arg(i));
+        page->setAutoFillBackground(true);
         pages_->addWidget(page);
     }
     const int rows = (int(captions.size()) + perRow - 1) / perRow;
