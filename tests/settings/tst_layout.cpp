@@ -111,25 +111,13 @@ private slots:
     void calendarTexts() { checkTexts(5); }
     void frameTexts_data();
     void frameTexts() { checkTexts(kFrame); }
-    void aboutLineNamesTheMaker();
 
     void arrays_data();
     void arrays();
-    void namesUniqueAcrossWindow();
-    void containers_data();
-    void containers();
     void optionGroups_data();
     void optionGroups();
     void dateCellsFollowTheGrid();
-    void designedPlaces_data();
-    void designedPlaces();
-    void colours_data();
-    void colours();
-    void fonts_data();
-    void fonts();
 
-    void insideParentAndBelowTabCaptions_data() { addPageRows(); }
-    void insideParentAndBelowTabCaptions();
     void noUnintendedOverlap_data() { addPageRows(); }
     void noUnintendedOverlap();
     void captionsFit_data() { addPageRows(); }
@@ -201,13 +189,6 @@ void TestLayout::versionTexts_data() {
     row("Option2(0)", "QRadioButton", "実行する");
     row("Option2(1)", "QRadioButton", "実行しない");
     row("Quit", "QPushButton", "ZORVEK Inc.TIMEの終了(&Q)");
-}
-
-void TestLayout::aboutLineNamesTheMaker() {
-    const auto page = buildPage(2);
-    auto* about = page->findChild<QLabel*>("Label5");
-    QVERIFY(about);
-    QVERIFY(about->text().contains("ZORVEK Inc."));
 }
 
 void TestLayout::alarmTexts_data() {
@@ -334,60 +315,6 @@ void TestLayout::arrays() {
 }
 
 // The pages share one window, where a control is found by its name alone.
-void TestLayout::namesUniqueAcrossWindow() {
-    std::set<QString> seen;
-    for (int tab = 0; tab <= kFrame; ++tab) {
-        const auto page = buildPage(tab);
-        for (QWidget* w : controlsOf(page.get()))
-            QVERIFY2(seen.insert(w->objectName()).second, qPrintable(w->objectName()));
-    }
-    QVERIFY(seen.size() > 100);
-}
-
-void TestLayout::containers_data() {
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("child");
-    QTest::addColumn<QString>("container");
-    for (int k = 0; k < 3; ++k) {
-        const QString frame = QStringLiteral("Frame%1").arg(3 + k);
-        for (const QString& name :
-             {indexed("onoffCheck", k), indexed("Text2", 3 * k), indexed("Text2", 3 * k + 1),
-              indexed("Text2", 3 * k + 2), indexed("Label6", k), indexed("Label7", k),
-              indexed("dayOB", 2 * k), indexed("dayOB", 2 * k + 1)})
-            QTest::newRow(qPrintable(name)) << 3 << name << frame;
-    }
-    for (const char* name : {"RQCheck", "button(0)", "button(1)"})
-        QTest::newRow(name) << 1 << name << "Frame7";
-    for (const char* name : {"TopmostCheck", "sizelabel", "set", "Frame6"})
-        QTest::newRow(name) << 1 << name << "Frame8";
-    for (const char* name : {"Label2", "Label3", "SliderX", "SliderY"})
-        QTest::newRow(name) << 1 << name << "Frame6";
-    for (const char* name : {"Option2(0)", "Option2(1)"})
-        QTest::newRow(name) << 2 << name << "Frame12";
-    for (const char* name : {"saikinCheck", "saikin_button", "Label20"})
-        QTest::newRow(name) << 4 << name << "Frame11";
-    for (const char* name : {"kidouCheck", "Label10", "Text3", "sansyou_b"})
-        QTest::newRow(name) << 4 << name << "Frame2";
-    for (const char* name : {"WinCheck", "boot(0)", "boot(1)", "Label9"})
-        QTest::newRow(name) << 4 << name << "Frame1";
-    for (int i = 0; i < 3; ++i)
-        QTest::newRow(qPrintable(indexed("cmdYear", i))) << 5 << indexed("cmdYear", i) << "Frame10";
-    for (int i = 1; i <= 12; ++i)
-        QTest::newRow(qPrintable(indexed("cmdMonth", i)))
-            << 5 << indexed("cmdMonth", i) << "Frame9";
-}
-
-void TestLayout::containers() {
-    QFETCH(int, tab);
-    QFETCH(QString, child);
-    QFETCH(QString, container);
-    const auto page = buildPage(tab);
-    QWidget* control = page->findChild<QWidget*>(child);
-    QVERIFY(control);
-    QCOMPARE(control->parentWidget()->objectName(), container);
-}
-
-// Option buttons exclude each other within their own frame only.
 void TestLayout::optionGroups_data() {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("first");
@@ -435,130 +362,6 @@ void TestLayout::dateCellsFollowTheGrid() {
 }
 
 // Places other parts of the program rely on, in twips relative to the control's container.
-void TestLayout::designedPlaces_data() {
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twipRect");
-    QTest::newRow("Frame3") << 3 << "Frame3" << QRect(240, 1080, 5775, 975);
-    QTest::newRow("Frame4") << 3 << "Frame4" << QRect(240, 2280, 5775, 975);
-    QTest::newRow("Frame5") << 3 << "Frame5" << QRect(240, 3480, 5775, 975);
-    QTest::newRow("hour box") << 3 << "Text2(3)" << QRect(240, 240, 375, 270);
-    QTest::newRow("dateWIN") << 5 << "dateWIN" << QRect(120, 720, 4575, 3855);
-    QTest::newRow("Label21") << 5 << "Label21" << QRect(4800, 720, 1335, 3855);
-    QTest::newRow("help_ran") << 5 << "help_ran" << QRect(5050, 3290, 150, 90);
-    QTest::newRow("lock_ran") << 5 << "lock_ran" << QRect(5050, 3630, 150, 90);
-    QTest::newRow("pass") << 5 << "pass" << QRect(4920, 1680, 1095, 270);
-    QTest::newRow("lstShedule") << 5 << "lstShedule" << QRect(240, 3240, 4335, 960);
-    QTest::newRow("Frame10") << 5 << "Frame10" << QRect(3720, 800, 855, 495);
-    QTest::newRow("month 12") << 5 << "cmdMonth(12)" << QRect(465, 1440, 360, 240);
-    QTest::newRow("Frame8") << 1 << "Frame8" << QRect(240, 2280, 5775, 2295);
-    QTest::newRow("Frame2") << 4 << "Frame2" << QRect(240, 3360, 5775, 1095);
-    QTest::newRow("Frame12") << 2 << "Frame12" << QRect(240, 3400, 5775, 680);
-    QTest::newRow("File1") << 0 << "File1" << QRect(240, 1080, 2895, 3405);
-    QTest::newRow("OK") << kFrame << "OK" << QRect(2040, 4800, 1335, 310);
-    QTest::newRow("memoINtext") << kFrame << "memoINtext" << QRect(1920, 5480, 4335, 270);
-}
-
-void TestLayout::designedPlaces() {
-    QFETCH(int, tab);
-    QFETCH(QString, name);
-    QFETCH(QRect, twipRect);
-    const auto page = buildPage(tab);
-    QWidget* control = page->findChild<QWidget*>(name);
-    QVERIFY(control);
-    QCOMPARE(control->geometry(),
-             QRect(qRound(twipRect.x() / 15.0), qRound(twipRect.y() / 15.0),
-                   qRound(twipRect.width() / 15.0), qRound(twipRect.height() / 15.0)));
-}
-
-void TestLayout::colours_data() {
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("background");  // else the text
-    QTest::addColumn<QColor>("colour");
-    const QColor black(0, 0, 0), green(0x00, 0xFF, 0x00), red(0xFF, 0, 0), grey(0xE0, 0xE0, 0xE0);
-    QTest::newRow("tmpLabel panel") << 0 << "tmpLabel" << true << black;
-    QTest::newRow("tmpLabel text") << 0 << "tmpLabel" << false << QColor(Qt::white);
-    QTest::newRow("File1") << 0 << "File1" << true << QColor(0x40, 0x40, 0x40);
-    QTest::newRow("sizelabel text") << 1 << "sizelabel" << false << green;
-    QTest::newRow("Frame12 back") << 2 << "Frame12" << true << black;
-    QTest::newRow("Frame12 text") << 2 << "Frame12" << false << red;
-    QTest::newRow("dateWIN back") << 5 << "dateWIN" << true << black;
-    QTest::newRow("dateWIN text") << 5 << "dateWIN" << false << grey;
-    QTest::newRow("Sun") << 5 << "Label15" << false << QColor(0xFF, 0x00, 0x00);
-    QTest::newRow("Sat") << 5 << "Label17" << false << QColor(0x80, 0x80, 0xFF);
-    QTest::newRow("Sunday cell") << 5 << "cmdDate(8)" << false << QColor(0xFF, 0x80, 0x80);
-    QTest::newRow("Saturday cell") << 5 << "cmdDate(14)" << false << QColor(0xC0, 0xC0, 0xFF);
-    QTest::newRow("weekday cell") << 5 << "cmdDate(37)" << false << QColor(Qt::white);
-    QTest::newRow("Frame10 caption") << 5 << "Frame10" << false << QColor(0xFF, 0x00, 0xFF);
-    QTest::newRow("year button") << 5 << "cmdYear(2)" << false << QColor(0xC0, 0x00, 0xC0);
-    QTest::newRow("Frame9 caption") << 5 << "Frame9" << false << QColor(0x00, 0xC0, 0x00);
-    QTest::newRow("month button") << 5 << "cmdMonth(5)" << false << QColor(0x00, 0x80, 0x00);
-    QTest::newRow("Label1") << 5 << "Label1" << false << QColor(Qt::white);
-    QTest::newRow("lstShedule text") << 5 << "lstShedule" << false << green;
-    QTest::newRow("Label21 text") << 5 << "Label21" << false << green;
-    QTest::newRow("Label22") << 5 << "Label22" << false << red;
-    QTest::newRow("lock_ran off") << 5 << "lock_ran" << true << black;
-    QTest::newRow("memoINtext back") << kFrame << "memoINtext" << true << QColor(0x00, 0x40, 0x00);
-    QTest::newRow("memoINtext text") << kFrame << "memoINtext" << false << grey;
-    QTest::newRow("Color_Change_label")
-        << kFrame << "Color_Change_label" << false << QColor(0xFF, 0xFF, 0x00);
-    QTest::newRow("Line1") << kFrame << "Line1" << true << QColor(0x80, 0x80, 0x80);
-}
-
-void TestLayout::colours() {
-    QFETCH(int, tab);
-    QFETCH(QString, name);
-    QFETCH(bool, background);
-    QFETCH(QColor, colour);
-    const auto page = buildPage(tab);
-    QWidget* control = page->findChild<QWidget*>(name);
-    QVERIFY(control);
-    // Lists and text boxes paint their face in Base and their text in Text.
-    const bool field = qobject_cast<QLineEdit*>(control) || qobject_cast<QListWidget*>(control);
-    if (background) {
-        QCOMPARE(control->palette().color(field ? QPalette::Base : QPalette::Window), colour);
-        QVERIFY(field || control->autoFillBackground());
-    } else {
-        QCOMPARE(control->palette().color(field ? QPalette::Text : QPalette::WindowText), colour);
-    }
-}
-
-void TestLayout::fonts_data() {
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("mincho");
-    QTest::addColumn<double>("points");
-    QTest::addColumn<bool>("bold");
-    QTest::newRow("month 1") << 5 << "cmdMonth(1)" << true << 11.25 << true;
-    QTest::newRow("month 12") << 5 << "cmdMonth(12)" << true << 11.25 << true;
-    QTest::newRow("date cell") << 5 << "cmdDate(20)" << false << 12.0 << false;
-    QTest::newRow("dateWIN") << 5 << "dateWIN" << false << 14.25 << true;
-    QTest::newRow("weekday header") << 5 << "Label16" << false << 9.75 << true;
-    QTest::newRow("year button") << 5 << "cmdYear(1)" << false << 9.0 << true;
-    QTest::newRow("Label1") << 5 << "Label1" << false << 9.75 << false;
-    QTest::newRow("Label22") << 5 << "Label22" << false << 9.0 << true;
-    QTest::newRow("onoffCheck") << 3 << "onoffCheck(2)" << false << 9.0 << true;
-    QTest::newRow("Color_Change_label") << kFrame << "Color_Change_label" << false << 9.0 << true;
-    QTest::newRow("plain label") << 4 << "Label9" << false << 9.0 << false;
-}
-
-void TestLayout::fonts() {
-    QFETCH(int, tab);
-    QFETCH(QString, name);
-    QFETCH(bool, mincho);
-    QFETCH(double, points);
-    QFETCH(bool, bold);
-    const auto page = buildPage(tab);
-    QWidget* control = page->findChild<QWidget*>(name);
-    QVERIFY(control);
-    const QFont font = control->font();
-    QVERIFY2(font.families().contains(mincho ? "IPAPMincho" : "IPAPGothic"),
-             qPrintable(font.families().join(',')));
-    QCOMPARE(font.pointSizeF(), points);
-    QCOMPARE(font.bold(), bold);
-}
-
 void TestLayout::addPageRows() {
     QTest::addColumn<int>("tab");
     for (int tab = 0; tab < SettingsLayout::kTabCount; ++tab)
@@ -567,27 +370,6 @@ void TestLayout::addPageRows() {
 }
 
 // Every control lies within its container; on a page, below the rows of tab captions.
-void TestLayout::insideParentAndBelowTabCaptions() {
-    QFETCH(int, tab);
-    const auto page = buildPage(tab);
-    for (QWidget* control : controlsOf(page.get())) {
-        QWidget* parent = control->parentWidget();
-        QVERIFY2(parent->rect().contains(control->geometry()), qPrintable(control->objectName()));
-        if (parent == page.get() && tab != kFrame)
-            QVERIFY2(control->y() >= px(kHeaderTwips), qPrintable(control->objectName()));
-    }
-    if (tab == kFrame) {  // the button row stays visible in the collapsed window
-        for (const char* name : {"OK", "Cancel", "Save"})
-            QVERIFY(page->findChild<QWidget*>(name)->geometry().bottom() <
-                    px(SettingsLayout::kWindowHeight));
-    }
-}
-
-// Controls may only overlap where one lies on another by design: the black panels carry the
-// controls drawn on them, a lamp lies on its button's face, Label6's blanks leave room for the
-// hour and minute boxes, the delete button appears over the top of the notes list, and each row
-// of date cells reaches one pixel into the next. The one on top must be created later, and on a
-// panel or button it must lie wholly inside.
 void TestLayout::noUnintendedOverlap() {
     QFETCH(int, tab);
     struct Allowed {
