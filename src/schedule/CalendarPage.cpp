@@ -10,6 +10,7 @@
 #include "schedule/CalendarState.h"
 #include "schedule/MonthLayout.h"
 #include "settings/ControlDef.h"
+#include "settings/SettingsLayout.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsWindow.h"
 #include "settings/StoredValue.h"
@@ -36,6 +37,7 @@ CalendarPage::CalendarPage(SettingsWindow& window)
     pass->setEchoMode(QLineEdit::Password);
     pass->hide();
     for (const char* lamp : {"lock_ran", "help_ran"}) setLamp(lamp, 0x000000);
+    SettingsLayout::createDateColourMenu(&window);
     blink_.setInterval(kBlinkMs);
     QObject::connect(&blink_, &QTimer::timeout, &window, [this] { Timer1_Timer(); });
     QObject::connect(OPENCheck1_, &QCheckBox::toggled, &window, [this] { window_.enableApply(); });

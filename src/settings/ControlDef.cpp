@@ -18,9 +18,12 @@
 namespace {
 
 QFont fontOf(const ControlDef& def, const QWidget* parent) {
-    if (def.points <= 0) return parent->font();
-    return def.face == ControlDef::Face::Mincho ? Fonts::mincho(def.points, def.bold)
-                                                  : Fonts::gothic(def.points, def.bold);
+    QFont font = parent->font();
+    if (def.points > 0)
+        font = def.face == ControlDef::Face::Mincho ? Fonts::mincho(def.points, def.bold)
+                                                     : Fonts::gothic(def.points, def.bold);
+    font.setUnderline(def.underline);
+    return font;
 }
 
 // Labels and check boxes drawn taller than one and a half lines of their font are multi-line
@@ -148,7 +151,7 @@ QWidget* createControl(const ControlDef& def, QWidget* parent) {
     control->setObjectName(def.name);
     control->setToolTip(def.tooltip);
     control->setGeometry(pxRect(def.left, def.top, def.width, def.height));
-    if (def.points > 0) control->setFont(fontOf(def, parent));
+    if (def.points > 0 || def.underline) control->setFont(fontOf(def, parent));
     applyLook(def, control);
     return control;
 }

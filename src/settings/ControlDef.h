@@ -27,6 +27,7 @@ struct ControlDef {
     Qt::Alignment align = {};    // empty keeps the kind's default
     bool border = false;         // a single-line border (labels)
     bool autoSize = false;       // the control sizes itself to its caption, keeping its left and top
+    bool underline = false;
 };
 
 QColor colourFromBgr(int bgr);

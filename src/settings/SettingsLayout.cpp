@@ -9,6 +9,12 @@ namespace SettingsLayout {
 
 namespace {
 
+// The two labels that act as links are underlined.
+ControlDef underlined(ControlDef def) {
+    def.underline = true;
+    return def;
+}
+
 using K = ControlDef::Kind;
 constexpr ControlDef::Face G = ControlDef::Face::Gothic;
 constexpr ControlDef::Face M = ControlDef::Face::Mincho;
@@ -224,7 +230,7 @@ std::vector<ControlDef> calendarPage() {
          kPoints, false, G, kLightGrey, kBlack},
         {"pass", K::LineEdit, "", "", 4920, 1680, 1095, 270, {}, kPoints, false, G, kGreen, kBlack},
         // Two lines: "PassWord" over "Change".
-        {"Label22", K::Label, "PassWord Change", "", 4920, 2760, 1095, 390, {}, kPoints, true, G, kRed},
+        underlined({"Label22", K::Label, "PassWord Change", "", 4920, 2760, 1095, 390, {}, kPoints, true, G, kRed}),
         {"HELP", K::Button, "  HELP", "ヘルプを表示", 4825, 3160, 1280, 340, {}, kPoints},
         {"help_ran", K::Lamp, "", "", 5050, 3290, 150, 90, {}, kPoints, false, G, kDefault, kBlack},
         {"LOCK_B", K::Button, "  LOCK", "", 4825, 3510, 1280, 340, {}, kPoints},
@@ -246,8 +252,8 @@ std::vector<ControlDef> frameControls() {
         {"Label18", K::Label, "スケジュール入力欄：", "", 120, 5400, 1635, 195, {}, kPoints, false, G, kLightGrey},
         {"memoINtext", K::LineEdit, "", "", 1920, 5480, 4335, 270, {},
          kPoints, false, G, kLightGrey, kDarkGreen},
-        {"Color_Change_label", K::Label, "Color Change", "", 360, 5640, 1230, 195, {},
-         kPoints, true, G, kYellow},
+        underlined({"Color_Change_label", K::Label, "Color Change", "", 360, 5640, 1230, 195, {},
+                    kPoints, true, G, kYellow}),
     };
 }
 
