@@ -1,8 +1,6 @@
 #include "settings/SettingsStore.h"
 
-#include <fcntl.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <QDateTime>
 #include <QDir>
@@ -42,8 +40,8 @@ private:
 // Creates the file with owner-only permission before SQLite sees it, so it is never readable
 // by others, not even for a moment.
 void createPrivateFile(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_CREAT | O_WRONLY, 0600);
-    if (fd >= 0) ::close(fd);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 }  // namespace

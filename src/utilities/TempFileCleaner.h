@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -11,9 +10,6 @@ namespace TempFileCleaner {
 
 // The names of the folder's "*.tmp" entries that are files or links, in name order.
 QStringList list(const QString& folder);
-
-// Paths that some process visible to us holds open, from /proc/*/fd.
-QSet<QString> openFiles();
 
 // Deletes every listed entry that is not open; calls onFailure once for each entry that could
 // not be deleted. Returns the names still present afterwards.
