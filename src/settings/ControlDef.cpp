@@ -138,7 +138,6 @@ void applyLook(const ControlDef& def, QWidget* control) {
     if (auto* label = qobject_cast<QLabel*>(control)) {
         if (def.align) label->setAlignment(def.align);
         if (def.border) label->setFrameShape(QFrame::Box);
-        if (def.autoSize) label->resize(label->sizeHint());
     } else if (auto* edit = qobject_cast<QLineEdit*>(control); edit && def.align) {
         edit->setAlignment(def.align);
     }

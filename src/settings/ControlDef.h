@@ -26,7 +26,6 @@ struct ControlDef {
     int backColour = -1;         // 0x00BBGGRR; -1 keeps the default (labels stay transparent)
     Qt::Alignment align = {};    // empty keeps the kind's default
     bool border = false;         // a single-line border (labels)
-    bool autoSize = false;       // the control sizes itself to its caption, keeping its left and top
     bool underline = false;
 };
 

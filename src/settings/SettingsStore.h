@@ -23,7 +23,6 @@ public:
     SettingsStore& operator=(const SettingsStore&) = delete;
 
     const OpenReport& openReport() const { return report_; }
-    const QString& path() const { return path_; }
 
     QString get(const QString& section, const QString& key, const QString& fallback) const;
     bool save(const QString& section, const QString& key, const QString& value);

@@ -24,8 +24,6 @@ TabStrip::TabStrip(const QStringList& captions, int perRow, QWidget* parent)
         page->setAutoFillBackground(true);
         pages_->addWidget(page);
     }
-    const int rows = (int(captions.size()) + perRow - 1) / perRow;
-    headerHeight_ = rows * kRowHeight;
     tabs_->button(0)->setChecked(true);
     connect(tabs_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (!on) return;

@@ -19,7 +19,6 @@ public:
     // The page widget of a tab; it covers the whole control, captions included, so that
     // positions on a page count from the control's own origin.
     QWidget* page(int index) const;
-    int headerHeight() const { return headerHeight_; }
 
 signals:
     void currentChanged(int index);
@@ -33,5 +32,4 @@ private:
     QButtonGroup* tabs_;
     QStackedWidget* pages_;
     int perRow_;
-    int headerHeight_ = 0;
 };

@@ -3,6 +3,13 @@
 # shellcheck shell=bash
 # shellcheck source=scripts/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
+
+if (($# != 1)) || [[ ! -x $1 ]]; then
+    echo "usage: $0 path/to/ZKTIME" >&2
+    exit 2
+fi
+bin=$(realpath "$1")
+out=$PWD
 readonly title='^ZORVEK Inc\.TIME$'
 passed=0
 failed=0
@@ -121,6 +128,13 @@ differing_pixels() {
 # Pixels darker than mid-grey in an image: text drawn in black over the gradient.
 dark_pixels() {
     convert "$1" -colorspace Gray -threshold 40% -format '%[fx:int((1-mean)*w*h+0.5)]' info:
+}
+
+# Number of pixels that differ in one region (WxH+X+Y) of two images.
+region_changed() {
+    convert "$1" -crop "$3" +repage "$tmp/region-a.png"
+    convert "$2" -crop "$3" +repage "$tmp/region-b.png"
+    differing_pixels "$tmp/region-a.png" "$tmp/region-b.png"
 }
 
 shoot() { import -window root -crop "$1" +repage "$2"; }

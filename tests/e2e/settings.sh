@@ -7,14 +7,8 @@
 # Screenshots e2e-settings-tab0.png ... tab5.png go to the current folder.
 set -uo pipefail
 
-if (($# != 1)) || [[ ! -x $1 ]]; then
-    echo "usage: $0 path/to/ZKTIME" >&2
-    exit 2
-fi
-bin=$(realpath "$1")
-out=$PWD
 # shellcheck source=tests/e2e/common.sh
-source "$(dirname "$(realpath "$0")")/common.sh"
+source "$(dirname "$(realpath "$0")")/common.sh" "$@"
 
 readonly width=427 height=347  # 6405 x 5205 twips
 
