@@ -4,35 +4,40 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "app/Application.h"
+#include "platform/Dialogs.h"
 #include "settings/ControlDef.h"
+#include "settings/LayoutTable.h"
+#include "settings/SettingsRecord.h"
 #include "settings/SettingsStore.h"
-#include "settings/SettingsWindow.h"
 #include "settings/StoredValue.h"
 
-namespace {
-QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(name).arg(i); }
-}  // namespace
+using LayoutTable::indexed;
 
-AlarmPage::AlarmPage(SettingsWindow& window) : window_(window) {
-    for (int i = 0; i < 3; ++i) onoffCheck_[i] = control<QCheckBox>(&window, indexed("onoffCheck", i));
-    for (int i = 0; i < 9; ++i) Text2_[i] = control<QLineEdit>(&window, indexed("Text2", i));
-    for (int i = 0; i < 6; ++i) dayOB_[i] = control<QRadioButton>(&window, indexed("dayOB", i));
+AlarmPage::AlarmPage(QWidget* window, SettingsRecord& record, SettingsStore& store,
+                     Dialogs& dialogs)
+    : window_(window), record_(record), store_(store), dialogs_(dialogs) {
+    for (int i = 0; i < 3; ++i)
+        onoffCheck_[i] = control<QCheckBox>(window, indexed("onoffCheck", i));
+    for (int i = 0; i < 9; ++i) Text2_[i] = control<QLineEdit>(window, indexed("Text2", i));
+    for (int i = 0; i < 6; ++i) dayOB_[i] = control<QRadioButton>(window, indexed("dayOB", i));
     for (int k = 0; k < 3; ++k) dayOB_[2 * k]->setChecked(true);  // the design's choice: once
     for (QCheckBox* box : onoffCheck_)
-        QObject::connect(box, &QCheckBox::toggled, &window, [this] { onoffCheck_Click(); });
+        connect(box, &QCheckBox::toggled, this, &AlarmPage::onoffCheck_Click);
     for (QLineEdit* text : Text2_)
-        QObject::connect(text, &QLineEdit::textChanged, &window, [this] { window_.enableApply(); });
+        connect(text, &QLineEdit::textChanged, this, &AlarmPage::Text2_Change);
     for (QRadioButton* option : dayOB_)
-        QObject::connect(option, &QRadioButton::toggled, &window, [this](bool on) {
-            if (on) window_.enableApply();
-        });
+        connect(option, &QRadioButton::toggled, this, &AlarmPage::dayOB_Click);
+}
+
+void AlarmPage::Text2_Change() { emit changed(); }
+
+void AlarmPage::dayOB_Click(bool selected) {
+    if (selected) emit changed();
 }
 
 void AlarmPage::populate() {
-    const SettingsRecord& record = window_.app().record();
     for (int k = 0; k < 3; ++k) {
-        const AlarmSlot& slot = record.alarms[k];
+        const AlarmSlot& slot = record_.alarms[k];
         const QTime time = slot.time.value_or(QTime(0, 0));
         Text2_[3 * k]->setText(QString::number(time.hour()));
         Text2_[3 * k + 1]->setText(QString::number(time.minute()));
@@ -43,9 +48,8 @@ void AlarmPage::populate() {
 }
 
 void AlarmPage::disableOffRows() {
-    const SettingsRecord& record = window_.app().record();
     for (int k = 0; k < 3; ++k) {
-        if (record.alarms[k].onoff != 0) continue;
+        if (record_.alarms[k].onoff != 0) continue;
         for (int i = 0; i < 2; ++i) dayOB_[2 * k + i]->setEnabled(false);
         for (int i = 0; i < 3; ++i) Text2_[3 * k + i]->setEnabled(false);
     }
@@ -53,7 +57,7 @@ void AlarmPage::disableOffRows() {
 
 void AlarmPage::onoffCheck_Click() {
     enableRows();
-    window_.enableApply();
+    emit changed();
 }
 
 void AlarmPage::enableRows() {
@@ -69,19 +73,17 @@ void AlarmPage::apply() {
 }
 
 void AlarmPage::applySlot(int k) {
-    Application& app = window_.app();
-    AlarmSlot& slot = app.record().alarms[k];
-    SettingsStore& store = app.store();
+    AlarmSlot& slot = record_.alarms[k];
     const QString n = QString::number(k + 1);
     slot.message = Text2_[3 * k + 2]->text();
     slot.time = StoredValue::parseHourMinute(Text2_[3 * k]->text(), Text2_[3 * k + 1]->text());
     if (slot.time) {
-        store.save("ALM", "ALMTIM" + n, StoredValue::fromTime(*slot.time));
-        store.save("ALM", "MSG" + n, slot.message);
+        store_.save("ALM", "ALMTIM" + n, StoredValue::fromTime(*slot.time));
+        store_.save("ALM", "MSG" + n, slot.message);
     } else {
-        app.platform().dialogs.message(&window_,
-                                       QStringLiteral("AlarmTime%1の時刻の指定が正しくありません。").arg(n));
+        dialogs_.message(window_,
+                         QStringLiteral("AlarmTime%1の時刻の指定が正しくありません。").arg(n));
     }
-    store.save("ALM", "onoff" + n, onoffCheck_[k]->isChecked() ? "1" : "0");
-    store.save("ALM", "day" + n, StoredValue::fromBool(dayOB_[2 * k]->isChecked()));
+    store_.save("ALM", "onoff" + n, onoffCheck_[k]->isChecked() ? "1" : "0");
+    store_.save("ALM", "day" + n, StoredValue::fromBool(dayOB_[2 * k]->isChecked()));
 }

@@ -6,7 +6,7 @@
 
 namespace ClockLayout {
 
-inline constexpr int kHeight = 240;       // twips: the strip
+inline constexpr int kHeight = 240;        // twips: the strip
 inline constexpr int kNarrowWidth = 2280;  // twips: date and time only
 inline constexpr int kWideWidth = 2805;    // twips: with the exit and restart controls
 inline constexpr double kWindowPoints = 12;

@@ -6,45 +6,52 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/Application.h"
+#include "platform/Clock.h"
+#include "schedule/CalendarLayout.h"
 #include "schedule/CalendarState.h"
 #include "schedule/MonthLayout.h"
 #include "settings/ControlDef.h"
-#include "settings/SettingsLayout.h"
+#include "settings/LayoutTable.h"
+#include "settings/SettingsRecord.h"
 #include "settings/SettingsStore.h"
-#include "settings/SettingsWindow.h"
 #include "settings/StoredValue.h"
 
+using namespace LayoutTable;
+
 namespace {
-constexpr int kDarkGreen = 0x008000;
-constexpr int kGreen = 0x00FF00;
 constexpr int kBlinkMs = 380;
-QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(name).arg(i); }
 }  // namespace
 
-CalendarPage::CalendarPage(SettingsWindow& window)
+CalendarPage::CalendarPage(QWidget* window, CalendarState& state, SettingsRecord& record,
+                           SettingsStore& store, const Clock& clock)
     : window_(window),
-      dateWIN_(control<QLabel>(&window, "dateWIN")),
-      Label1_(control<QLabel>(&window, "Label1")),
-      lstShedule_(control<QListWidget>(&window, "lstShedule")),
-      OPENCheck1_(control<QCheckBox>(&window, "OPENCheck1")) {
-    for (int i = 1; i <= MonthLayout::kCells; ++i) cmdDate_[i] = control<QLabel>(&window, indexed("cmdDate", i));
-    for (int i = 1; i <= 12; ++i) cmdMonth_[i] = control<QLabel>(&window, indexed("cmdMonth", i));
-    control<QPushButton>(&window, "sakujoBotton")->hide();
-    control<QPushButton>(&window, "tuikaButton")->setEnabled(false);
-    control<QPushButton>(&window, "hei_Button")->setEnabled(false);
-    auto* pass = control<QLineEdit>(&window, "pass");
+      state_(state),
+      record_(record),
+      store_(store),
+      clock_(clock),
+      dateWIN_(control<QLabel>(window, "dateWIN")),
+      Label1_(control<QLabel>(window, "Label1")),
+      lstShedule_(control<QListWidget>(window, "lstShedule")),
+      OPENCheck1_(control<QCheckBox>(window, "OPENCheck1")) {
+    for (int i = 1; i <= MonthLayout::kCells; ++i)
+        cmdDate_[i] = control<QLabel>(window, indexed("cmdDate", i));
+    for (int i = 1; i <= 12; ++i) cmdMonth_[i] = control<QLabel>(window, indexed("cmdMonth", i));
+    control<QPushButton>(window, "sakujoBotton")->hide();
+    control<QPushButton>(window, "tuikaButton")->setEnabled(false);
+    control<QPushButton>(window, "hei_Button")->setEnabled(false);
+    auto* pass = control<QLineEdit>(window, "pass");
     pass->setEchoMode(QLineEdit::Password);
     pass->hide();
-    for (const char* lamp : {"lock_ran", "help_ran"}) setLamp(lamp, 0x000000);
-    SettingsLayout::createDateColourMenu(&window);
+    for (const char* lamp : {"lock_ran", "help_ran"}) setLamp(lamp, kBlack);
+    CalendarLayout::createDateColourMenu(window);
     blink_.setInterval(kBlinkMs);
-    QObject::connect(&blink_, &QTimer::timeout, &window, [this] { Timer1_Timer(); });
-    QObject::connect(OPENCheck1_, &QCheckBox::toggled, &window, [this] { window_.enableApply(); });
+    connect(&blink_, &QTimer::timeout, this, &CalendarPage::Timer1_Timer);
+    connect(OPENCheck1_, &QCheckBox::toggled, this, &CalendarPage::OPENCheck1_Click);
 }
 
-CalendarState& CalendarPage::state() { return window_.app().calendar(); }
-QDate CalendarPage::today() const { return window_.app().platform().clock.now().date(); }
+QDate CalendarPage::today() const { return clock_.now().date(); }
+
+void CalendarPage::OPENCheck1_Click() { emit changed(); }
 
 void CalendarPage::setTextColour(QWidget* widget, int bgr) {
     QPalette palette = widget->palette();
@@ -54,24 +61,24 @@ void CalendarPage::setTextColour(QWidget* widget, int bgr) {
 
 // The lamps are tiny input-less boxes whose face colour is the signal.
 void CalendarPage::setLamp(const char* name, int bgr) {
-    auto* lamp = control<QWidget>(&window_, name);
+    auto* lamp = control<QWidget>(window_, name);
     QPalette palette = lamp->palette();
     palette.setColor(QPalette::Base, colourFromBgr(bgr));
     lamp->setPalette(palette);
 }
 
 void CalendarPage::loadLock() {
-    if (window_.app().record().LOCK != 1) return;
+    if (record_.LOCK != 1) return;
     lstShedule_->hide();
-    setLamp("lock_ran", kGreen);
+    setLamp("lock_ran", kLime);
 }
 
-void CalendarPage::loadOpenCheck() { OPENCheck1_->setChecked(window_.app().record().OPENCheck != 0); }
+void CalendarPage::loadOpenCheck() { OPENCheck1_->setChecked(record_.OPENCheck != 0); }
 
 void CalendarPage::applyOpenCheck() {
     const int value = OPENCheck1_->isChecked() ? 1 : 0;
-    window_.app().store().save("set", "OPENCheck", QString::number(value));
-    window_.app().record().OPENCheck = value;
+    store_.save("set", "OPENCheck", QString::number(value));
+    record_.OPENCheck = value;
 }
 
 void CalendarPage::openCalendar() {
@@ -89,13 +96,13 @@ void CalendarPage::afterShow() {
 }
 
 void CalendarPage::loadScheduleColour() {
-    const int colour = window_.app().record().SheduleColor;
-    if (colour != 0) setTextColour(control<QWidget>(&window_, "Color_Change_label"), colour);
+    const int colour = record_.SheduleColor;
+    if (colour != 0) setTextColour(control<QWidget>(window_, "Color_Change_label"), colour);
 }
 
 void CalendarPage::disableInputButtons() {
-    control<QPushButton>(&window_, "tuikaButton")->setEnabled(false);
-    control<QPushButton>(&window_, "hei_Button")->setEnabled(false);
+    control<QPushButton>(window_, "tuikaButton")->setEnabled(false);
+    control<QPushButton>(window_, "hei_Button")->setEnabled(false);
 }
 
 int CalendarPage::FillMonth(QDate firstOfMonth) {
@@ -112,7 +119,8 @@ int CalendarPage::FillMonth(QDate firstOfMonth) {
         s.todayCell = MonthLayout::cellOfDay(firstOfMonth, now.day());
         blink_.start();
         s.selectedDay = now.day();
-        Label1_->setText(QStringLiteral("%1/%2/%3").arg(s.shownYear).arg(s.shownMonth).arg(s.selectedDay));
+        Label1_->setText(
+            QStringLiteral("%1/%2/%3").arg(s.shownYear).arg(s.shownMonth).arg(s.selectedDay));
         LoadDateNotes();
         return s.todayCell;
     }
@@ -124,8 +132,9 @@ int CalendarPage::FillMonth(QDate firstOfMonth) {
 
 void CalendarPage::RecolourGrid() {
     const CalendarState& s = state();
-    const SettingsStore& store = window_.app().store();
-    for (int i = 1; i <= MonthLayout::kCells; ++i) setTextColour(cmdDate_[i], MonthLayout::cellColour(i));
+    const SettingsStore& store = store_;
+    for (int i = 1; i <= MonthLayout::kCells; ++i)
+        setTextColour(cmdDate_[i], MonthLayout::cellColour(i));
     for (int i = 1; i <= MonthLayout::kCells; ++i) {
         if (cmdDate_[i]->isHidden()) continue;
         const int day = cmdDate_[i]->text().toInt();
@@ -141,7 +150,7 @@ void CalendarPage::LoadDateNotes() {
     const QString key = MonthLayout::dateKey(s.shownYear, s.shownMonth, s.selectedDay);
     lstShedule_->clear();
     for (int n = 1; n <= 5; ++n) {
-        const QString note = window_.app().store().get(key, QString::number(n), "");
+        const QString note = store_.get(key, QString::number(n), "");
         if (note.isEmpty()) break;
         lstShedule_->addItem(note);
     }
@@ -154,9 +163,9 @@ void CalendarPage::UpdateCurrentMonthFlag() {
 }
 
 void CalendarPage::ColourMonthButtons() {
-    for (int i = 1; i <= 12; ++i) setTextColour(cmdMonth_[i], kDarkGreen);
+    for (int i = 1; i <= 12; ++i) setTextColour(cmdMonth_[i], kGreen);
     const int shown = state().shownMonth;
-    if (shown >= 1 && shown <= 12) setTextColour(cmdMonth_[shown], kGreen);
+    if (shown >= 1 && shown <= 12) setTextColour(cmdMonth_[shown], kLime);
 }
 
 void CalendarPage::setCellBold(int cell, bool bold) {

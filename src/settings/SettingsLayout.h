@@ -5,15 +5,12 @@
 
 #include "settings/ControlDef.h"
 
-class QMenu;
-class QWidget;
-
-// The settings window's controls as data. Page positions are relative to the tab control's
-// origin, whose top rows hold the tab captions.
+// The settings window's frame as data: its tabs, the button row and the schedule input area
+// below the tab control. Each page's own table lives beside the page.
 namespace SettingsLayout {
 
 inline constexpr int kTabCount = 6;
-inline constexpr int kWindowWidth = 6405;      // twips, client area
+inline constexpr int kWindowWidth = 6405;  // twips, client area
 // Client height with the schedule input area hidden below it; the designed outer height of 5580
 // twips is this plus the title bar and frame, which the window manager draws here.
 inline constexpr int kWindowHeight = 5205;
@@ -24,7 +21,5 @@ const QStringList& tabCaptions();
 const std::vector<ControlDef>& page(int tab);
 // The controls outside the tab control: the button row and the schedule input area.
 const std::vector<ControlDef>& frame();
-// The calendar's right-click menu, hidden until a date cell asks for it.
-QMenu* createDateColourMenu(QWidget* parent);
 
 }  // namespace SettingsLayout

@@ -35,7 +35,8 @@ struct SettingsRecord {
     QString PW;
     int tmpdelRegistered = 0;
 
-    // Reads every key in the store's documented order; a stored DateColor of 0 reads as magenta.
+    // Reads every key, in the order in which the clock's load reads them; a stored DateColor of 0
+    // reads as magenta.
     void load(const SettingsStore& store);
 };
 

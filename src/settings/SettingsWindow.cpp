@@ -6,6 +6,7 @@
 
 #include "alarms/AlarmPage.h"
 #include "app/Application.h"
+#include "clock/ClockWindow.h"
 #include "schedule/CalendarPage.h"
 #include "settings/Fonts.h"
 #include "settings/SettingsLayout.h"
@@ -62,12 +63,51 @@ SettingsWindow::SettingsWindow(Application& app)
     connect(Save_, &QPushButton::clicked, this, &SettingsWindow::Save_Click);
     connect(SSTab1_, &TabStrip::currentChanged, this, &SettingsWindow::SSTab1_Click);
 
-    tempFiles_ = std::make_unique<TempFilesPage>(*this);
-    clockDisplay_ = std::make_unique<ClockDisplayPage>(*this);
-    version_ = std::make_unique<VersionPage>(*this);
-    alarms_ = std::make_unique<AlarmPage>(*this);
-    custom_ = std::make_unique<CustomPage>(*this);
-    calendar_ = std::make_unique<CalendarPage>(*this);
+    createPages();
+}
+
+void SettingsWindow::createPages() {
+    const Platform& os = app_.platform();
+    SettingsRecord& record = app_.record();
+    SettingsStore& store = app_.store();
+    tempFiles_ = std::make_unique<TempFilesPage>(this, record, os.locations, os.dialogs);
+    clockDisplay_ = std::make_unique<ClockDisplayPage>(this, record, store, os.dialogs, os.launcher,
+                                                       os.screens);
+    version_ = std::make_unique<VersionPage>(this, os.locations);
+    alarms_ = std::make_unique<AlarmPage>(this, record, store, os.dialogs);
+    custom_ = std::make_unique<CustomPage>(this, record, store, os.dialogs, os.locations);
+    calendar_ = std::make_unique<CalendarPage>(this, app_.calendar(), record, store, os.clock);
+
+    connect(tempFiles_.get(), &TempFilesPage::changed, this, &SettingsWindow::enableApply);
+    connect(clockDisplay_.get(), &ClockDisplayPage::changed, this, &SettingsWindow::enableApply);
+    connect(version_.get(), &VersionPage::changed, this, &SettingsWindow::enableApply);
+    connect(alarms_.get(), &AlarmPage::changed, this, &SettingsWindow::enableApply);
+    connect(custom_.get(), &CustomPage::changed, this, &SettingsWindow::enableApply);
+    connect(calendar_.get(), &CalendarPage::changed, this, &SettingsWindow::enableApply);
+    connect(version_.get(), &VersionPage::quitRequested, this, &SettingsWindow::Quit_Click);
+    connectClockPreviews();
+}
+
+// The clock display page previews its changes on whichever clock window is loaded now.
+void SettingsWindow::connectClockPreviews() {
+    const ClockDisplayPage* page = clockDisplay_.get();
+    connect(page, &ClockDisplayPage::clockMoved, this, [this](int left, int top) {
+        if (ClockWindow* clock = app_.clock()) clock->moveTwips(left, top);
+    });
+    connect(page, &ClockDisplayPage::clockWidthChanged, this, [this](int width) {
+        if (ClockWindow* clock = app_.clock()) clock->setWidthTwips(width);
+    });
+    connect(page, &ClockDisplayPage::exitButtonsShown, this, [this](bool visible) {
+        if (ClockWindow* clock = app_.clock()) clock->setExitButtonsVisible(visible);
+    });
+    connect(page, &ClockDisplayPage::clockColoursChanged, this, [this] {
+        if (ClockWindow* clock = app_.clock()) clock->ApplyClockColours();
+    });
+}
+
+QPoint SettingsWindow::clockPlaceTwips() const {
+    const ClockWindow* clock = app_.clock();
+    return clock ? QPoint(clock->leftTwips(), clock->topTwips()) : QPoint();
 }
 
 SettingsWindow::~SettingsWindow() = default;
@@ -80,7 +120,7 @@ void SettingsWindow::Form_Load() {
     placeWindow();
     tempFiles_->listTempFiles();
     version_->loadStartupChoice();
-    clockDisplay_->loadPosition();
+    clockDisplay_->loadPosition(clockPlaceTwips());
     version_->loadVersion();
     clockDisplay_->loadScreenSize();
     alarms_->populate();

@@ -21,9 +21,6 @@ public:
     explicit SettingsWindow(Application& app);
     ~SettingsWindow() override;
 
-    Application& app() { return app_; }
-    void enableApply();
-
     void Form_Load();
     void Save_Click();
     void OK_Click();
@@ -39,6 +36,10 @@ protected:
     void reject() override;
 
 private:
+    void createPages();
+    void connectClockPreviews();
+    QPoint clockPlaceTwips() const;
+    void enableApply();
     void Form_Unload();
     void placeWindow();
 

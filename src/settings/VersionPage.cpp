@@ -4,52 +4,51 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/Application.h"
+#include "platform/Locations.h"
 #include "settings/ControlDef.h"
-#include "settings/SettingsWindow.h"
 #include "settings/VersionPictures.h"
 #include "utilities/AutostartEntry.h"
 
-namespace {
-
-AutostartEntry startupEntry(const Application& app) {
-    return AutostartEntry(app.platform().locations.autostartFolder(), AutostartEntry::kClock);
-}
-
-}  // namespace
-
-VersionPage::VersionPage(SettingsWindow& window)
+VersionPage::VersionPage(QWidget* window, const Locations& locations)
     : window_(window),
-      Option2_{control<QRadioButton>(&window, "Option2(0)"), control<QRadioButton>(&window, "Option2(1)")} {
-    for (const char* name : {"Image1", "Image2"}) {
-        auto* picture = control<QLabel>(&window, name);
-        picture->setPixmap(QString(name) == "Image1" ? VersionPictures::logo(picture->size())
-                                                     : VersionPictures::emblem(picture->size()));
-    }
-    QObject::connect(control<QPushButton>(&window, "Quit"), &QPushButton::clicked, &window,
-                     [this] { window_.Quit_Click(); });
+      locations_(locations),
+      Option2_{control<QRadioButton>(window, "Option2(0)"),
+               control<QRadioButton>(window, "Option2(1)")} {
+    auto* logo = control<QLabel>(window, "Image1");
+    logo->setPixmap(VersionPictures::logo(logo->size()));
+    auto* emblem = control<QLabel>(window, "Image2");
+    emblem->setPixmap(VersionPictures::emblem(emblem->size()));
+    connect(control<QPushButton>(window, "Quit"), &QPushButton::clicked, this,
+            &VersionPage::quitRequested);
     Option2_[0]->setChecked(true);  // the design's choice, before any handler listens
     for (QRadioButton* option : Option2_)
-        QObject::connect(option, &QRadioButton::toggled, &window, [this](bool on) {
-            if (on) window_.enableApply();
-        });
+        connect(option, &QRadioButton::toggled, this, &VersionPage::Option2_Click);
 }
 
 QString VersionPage::versionText() {
-    return QStringLiteral("Ver %1.%2.%3").arg(ZK_VERSION_MAJOR).arg(ZK_VERSION_MINOR).arg(ZK_VERSION_PATCH);
+    return QStringLiteral("Ver %1.%2.%3")
+        .arg(ZK_VERSION_MAJOR)
+        .arg(ZK_VERSION_MINOR)
+        .arg(ZK_VERSION_PATCH);
 }
 
-void VersionPage::loadVersion() { control<QLabel>(&window_, "lblVersion")->setText(versionText()); }
+void VersionPage::loadVersion() { control<QLabel>(window_, "lblVersion")->setText(versionText()); }
 
 void VersionPage::loadStartupChoice() {
-    if (!startupEntry(window_.app()).exists()) Option2_[1]->setChecked(true);
+    if (!AutostartEntry(locations_.autostartFolder(), AutostartEntry::kClock).exists())
+        Option2_[1]->setChecked(true);
+}
+
+void VersionPage::Option2_Click(bool selected) {
+    if (selected) emit changed();
 }
 
 // Rewritten on every Apply, so an entry the user removed by hand comes back while "実行する"
 // stays chosen. Failures are not reported.
 void VersionPage::applyStartupChoice() {
-    const Application& app = window_.app();
-    const AutostartEntry entry = startupEntry(app);
-    if (Option2_[0]->isChecked()) entry.write(app.platform().locations.programFolder() + "/ZKTIME");
-    else entry.remove();
+    const AutostartEntry entry(locations_.autostartFolder(), AutostartEntry::kClock);
+    if (Option2_[0]->isChecked())
+        entry.write(locations_.programFolder() + "/ZKTIME");
+    else
+        entry.remove();
 }

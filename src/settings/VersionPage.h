@@ -1,16 +1,19 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <array>
 
+class Locations;
 class QRadioButton;
-class SettingsWindow;
+class QWidget;
 
 // The version tab: the program's version, its pictures, start with the desktop session, and
 // the button that ends the program.
-class VersionPage {
+class VersionPage : public QObject {
+    Q_OBJECT
 public:
-    explicit VersionPage(SettingsWindow& window);
+    VersionPage(QWidget* window, const Locations& locations);
 
     void loadVersion();
     void loadStartupChoice();
@@ -18,7 +21,14 @@ public:
 
     static QString versionText();
 
+signals:
+    void changed();
+    void quitRequested();
+
 private:
-    SettingsWindow& window_;
+    void Option2_Click(bool selected);
+
+    QWidget* window_;
+    const Locations& locations_;
     std::array<QRadioButton*, 2> Option2_;
 };

@@ -1,22 +1,32 @@
 #pragma once
 
+#include <QObject>
+#include <QPoint>
 #include <QSize>
 #include <array>
 
+class Dialogs;
+class Launcher;
 class QCheckBox;
 class QLabel;
-class QPushButton;
 class QRadioButton;
 class QSlider;
-class SettingsWindow;
+class QWidget;
+class ScreenMetrics;
+class SettingsStore;
+struct SettingsRecord;
 
 // The clock display tab: position sliders, recommended position, topmost, title-bar colours,
-// the date-and-time panel and the exit and restart buttons' look.
-class ClockDisplayPage {
+// the date-and-time panel and the exit and restart buttons' look. Its previews of the running
+// clock go out as signals; the next load of the clock undoes them unless they were applied.
+class ClockDisplayPage : public QObject {
+    Q_OBJECT
 public:
-    explicit ClockDisplayPage(SettingsWindow& window);
+    ClockDisplayPage(QWidget* window, SettingsRecord& record, SettingsStore& store,
+                     Dialogs& dialogs, Launcher& launcher, const ScreenMetrics& screens);
 
-    void loadPosition();
+    // The clock's place as it stands, in twips.
+    void loadPosition(QPoint clockTwips);
     void loadScreenSize();
     void populateExitButtons();
     void enableExitButtonTypes();
@@ -26,14 +36,27 @@ public:
 
     void set_Click();
 
+signals:
+    void changed();
+    void clockMoved(int leftTwips, int topTwips);
+    void clockWidthChanged(int widthTwips);
+    void exitButtonsShown(bool visible);
+    void clockColoursChanged();
+
 private:
     void slider_Scroll();
+    void TopmostCheck_Click();
     void tokeiGCheck_Click();
     void TIMEDATE_Click();
     void RQCheck_Click();
     void button_Click(int index);
 
-    SettingsWindow& window_;
+    QWidget* window_;
+    SettingsRecord& record_;
+    SettingsStore& store_;
+    Dialogs& dialogs_;
+    Launcher& launcher_;
+    const ScreenMetrics& screens_;
     QSlider* SliderX_;
     QSlider* SliderY_;
     QCheckBox* TopmostCheck_;

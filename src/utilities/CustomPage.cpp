@@ -5,41 +5,50 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/Locations.h"
 #include "settings/ControlDef.h"
+#include "settings/SettingsRecord.h"
 #include "settings/SettingsStore.h"
-#include "settings/SettingsWindow.h"
 #include "settings/StoredValue.h"
 
 namespace {
 const QString kNoPath = QStringLiteral("実行させたいファイルのフルパスを指定してください。");
 }
 
-CustomPage::CustomPage(SettingsWindow& window)
+CustomPage::CustomPage(QWidget* window, const SettingsRecord& record, SettingsStore& store,
+                       Dialogs& dialogs, const Locations& locations)
     : window_(window),
-      saikinCheck_(control<QCheckBox>(&window, "saikinCheck")),
-      WinCheck_(control<QCheckBox>(&window, "WinCheck")),
-      boot_{control<QRadioButton>(&window, "boot(0)"), control<QRadioButton>(&window, "boot(1)")},
-      kidouCheck_(control<QCheckBox>(&window, "kidouCheck")),
-      Text3_(control<QLineEdit>(&window, "Text3")),
-      sansyou_b_(control<QPushButton>(&window, "sansyou_b")) {
-    QObject::connect(saikinCheck_, &QCheckBox::toggled, &window, [this] { window_.enableApply(); });
-    QObject::connect(WinCheck_, &QCheckBox::toggled, &window, [this] { WinCheck_Click(); });
+      record_(record),
+      store_(store),
+      dialogs_(dialogs),
+      locations_(locations),
+      saikinCheck_(control<QCheckBox>(window, "saikinCheck")),
+      WinCheck_(control<QCheckBox>(window, "WinCheck")),
+      boot_{control<QRadioButton>(window, "boot(0)"), control<QRadioButton>(window, "boot(1)")},
+      kidouCheck_(control<QCheckBox>(window, "kidouCheck")),
+      Text3_(control<QLineEdit>(window, "Text3")),
+      sansyou_b_(control<QPushButton>(window, "sansyou_b")) {
+    connect(saikinCheck_, &QCheckBox::toggled, this, &CustomPage::saikinCheck_Click);
+    connect(WinCheck_, &QCheckBox::toggled, this, &CustomPage::WinCheck_Click);
     for (QRadioButton* option : boot_)
-        QObject::connect(option, &QRadioButton::toggled, &window, [this](bool on) {
-            if (on) window_.enableApply();
-        });
-    QObject::connect(kidouCheck_, &QCheckBox::toggled, &window, [this] { kidouCheck_Click(); });
-    QObject::connect(sansyou_b_, &QPushButton::clicked, &window, [this] { sansyou_b_Click(); });
+        connect(option, &QRadioButton::toggled, this, &CustomPage::boot_Click);
+    connect(kidouCheck_, &QCheckBox::toggled, this, &CustomPage::kidouCheck_Click);
+    connect(sansyou_b_, &QPushButton::clicked, this, &CustomPage::sansyou_b_Click);
 }
 
 void CustomPage::populate() {
-    const SettingsRecord& record = window_.app().record();
-    saikinCheck_->setChecked(record.saikin != 0);
-    WinCheck_->setChecked(record.Win != 0);
-    boot_[record.reboot ? 0 : 1]->setChecked(true);
-    kidouCheck_->setChecked(record.kidou != 0);
-    Text3_->setText(record.kidoupath);
+    saikinCheck_->setChecked(record_.saikin != 0);
+    WinCheck_->setChecked(record_.Win != 0);
+    boot_[record_.reboot ? 0 : 1]->setChecked(true);
+    kidouCheck_->setChecked(record_.kidou != 0);
+    Text3_->setText(record_.kidoupath);
+}
+
+void CustomPage::saikinCheck_Click() { emit changed(); }
+
+void CustomPage::boot_Click(bool selected) {
+    if (selected) emit changed();
 }
 
 void CustomPage::enableByChecks() {
@@ -54,7 +63,7 @@ void CustomPage::WinCheck_Click() {
     const bool on = WinCheck_->isChecked();
     for (QRadioButton* option : boot_) option->setEnabled(on);
     if (on) kidouCheck_->setChecked(false);
-    window_.enableApply();
+    emit changed();
 }
 
 void CustomPage::kidouCheck_Click() {
@@ -62,31 +71,27 @@ void CustomPage::kidouCheck_Click() {
     Text3_->setEnabled(on);
     sansyou_b_->setEnabled(on);
     if (on) WinCheck_->setChecked(false);
-    window_.enableApply();
+    emit changed();
 }
 
 void CustomPage::sansyou_b_Click() {
-    window_.enableApply();
-    Application& app = window_.app();
-    const QString chosen =
-        app.platform().dialogs.openFile(&window_, app.platform().locations.fileDialogFolder());
+    emit changed();
+    const QString chosen = dialogs_.openFile(window_, locations_.fileDialogFolder());
     if (!chosen.isEmpty()) Text3_->setText(chosen);
 }
 
 void CustomPage::applyActions() {
-    SettingsStore& store = window_.app().store();
-    store.save("c", "saikin", saikinCheck_->isChecked() ? "1" : "0");
-    store.save("c", "Win", WinCheck_->isChecked() ? "1" : "0");
-    store.save("c", "reboot", StoredValue::fromBool(boot_[0]->isChecked()));
+    store_.save("c", "saikin", saikinCheck_->isChecked() ? "1" : "0");
+    store_.save("c", "Win", WinCheck_->isChecked() ? "1" : "0");
+    store_.save("c", "reboot", StoredValue::fromBool(boot_[0]->isChecked()));
 }
 
 void CustomPage::applyLaunch() {
-    Application& app = window_.app();
     if (kidouCheck_->isChecked() && Text3_->text().isEmpty()) {
-        app.platform().dialogs.beep();
-        app.platform().dialogs.message(&window_, kNoPath);
+        dialogs_.beep();
+        dialogs_.message(window_, kNoPath);
         kidouCheck_->setChecked(false);
     }
-    app.store().save("c", "kidou", kidouCheck_->isChecked() ? "1" : "0");
-    app.store().save("c", "kidouPath", Text3_->text());
+    store_.save("c", "kidou", kidouCheck_->isChecked() ? "1" : "0");
+    store_.save("c", "kidouPath", Text3_->text());
 }

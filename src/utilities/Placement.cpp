@@ -15,10 +15,6 @@ QRect keepOnScreen(const QRect& window, const QList<QRect>& screens, const QRect
     return {x, y, window.width(), window.height()};
 }
 
-}  // namespace Placement
-
-namespace Placement {
-
 std::optional<int> recommendedLeft(int screenWidth) {
     if (screenWidth != 640 && screenWidth != 800 && screenWidth != 1024) return std::nullopt;
     return screenWidth * 15 - 3102;

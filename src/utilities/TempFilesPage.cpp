@@ -6,45 +6,52 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/Locations.h"
 #include "settings/ControlDef.h"
-#include "settings/SettingsWindow.h"
+#include "settings/SettingsRecord.h"
 #include "utilities/AutostartEntry.h"
 #include "utilities/TempFileCleaner.h"
 
 namespace {
 
-const QString kCleanupMissing = QStringList{
-    "ZKtmpdel.exeが存在しません！",
-    "ZKtmpdel.exeはZORVEK Inc.TIME(ZKTIME.exe)と同じフォルダに置く必要があります。",
-    "移動させたか　もしくは削除した可能性があります。",
-    "",
-    "「Windowsの起動時にtmpファイルを消去する」機能を使用する場合は",
-    "ZKtmpdel.exeを元のフォルダに戻すか　ZORVEK Inc.TIMEのマニュアルに従って再インストールをしてください。",
-    "",
-    "「Windowsの起動時にtmpファイルを消去する」機能を使用しない場合は、このままでも結構です。",
-}.join("\r\n");
-
-QString cleanupProgram(const Application& app) {
-    return app.platform().locations.programFolder() + "/ZKtmpdel";
-}
+const QString kCleanupMissing =
+    QStringList{
+        "ZKtmpdel.exeが存在しません！",
+        "ZKtmpdel.exeはZORVEK Inc.TIME(ZKTIME.exe)と同じフォルダに置く必要があります。",
+        "移動させたか　もしくは削除した可能性があります。",
+        "",
+        "「Windowsの起動時にtmpファイルを消去する」機能を使用する場合は",
+        "ZKtmpdel.exeを元のフォルダに戻すか　ZORVEK "
+        "Inc.TIMEのマニュアルに従って再インストールをしてください。",
+        "",
+        "「Windowsの起動時にtmpファイルを消去する」機能を使用しない場合は、このままでも結構です。",
+    }
+        .join("\r\n");
 
 }  // namespace
 
-TempFilesPage::TempFilesPage(SettingsWindow& window)
+TempFilesPage::TempFilesPage(QWidget* window, const SettingsRecord& record,
+                             const Locations& locations, Dialogs& dialogs)
     : window_(window),
-      tmpLabel_(control<QLabel>(&window, "tmpLabel")),
-      File1_(control<QListWidget>(&window, "File1")),
-      ZKTD_Check_(control<QCheckBox>(&window, "ZKTD_Check")) {
-    QObject::connect(ZKTD_Check_, &QCheckBox::toggled, &window, [this] { ZKTD_Check_Click(); });
-    auto* deleteT = control<QPushButton>(&window, "DeleteT");
-    QObject::connect(deleteT, &QPushButton::pressed, &window, [this] { tmpLabel_->clear(); });
-    QObject::connect(deleteT, &QPushButton::clicked, &window, [this] { DeleteT_Click(); });
+      record_(record),
+      locations_(locations),
+      dialogs_(dialogs),
+      tmpLabel_(control<QLabel>(window, "tmpLabel")),
+      File1_(control<QListWidget>(window, "File1")),
+      ZKTD_Check_(control<QCheckBox>(window, "ZKTD_Check")) {
+    connect(ZKTD_Check_, &QCheckBox::toggled, this, &TempFilesPage::ZKTD_Check_Click);
+    auto* deleteT = control<QPushButton>(window, "DeleteT");
+    connect(deleteT, &QPushButton::pressed, this, &TempFilesPage::DeleteT_MouseDown);
+    connect(deleteT, &QPushButton::clicked, this, &TempFilesPage::DeleteT_Click);
 }
 
+QString TempFilesPage::cleanupProgram() const { return locations_.programFolder() + "/ZKtmpdel"; }
+
 void TempFilesPage::listTempFiles() {
-    showList(TempFileCleaner::list(window_.app().platform().locations.tempFolder()));
-    tmpLabel_->setText(QStringLiteral("不要なファイル(*.tmp)を %1個 検出しました").arg(File1_->count()));
+    showList(TempFileCleaner::list(locations_.tempFolder()));
+    tmpLabel_->setText(
+        QStringLiteral("不要なファイル(*.tmp)を %1個 検出しました").arg(File1_->count()));
 }
 
 void TempFilesPage::showList(const QStringList& names) {
@@ -52,28 +59,27 @@ void TempFilesPage::showList(const QStringList& names) {
     File1_->addItems(names);
 }
 
+// The old count disappears while the button is held.
+void TempFilesPage::DeleteT_MouseDown() { tmpLabel_->clear(); }
+
 void TempFilesPage::DeleteT_Click() {
-    const Application& app = window_.app();
-    Dialogs& dialogs = app.platform().dialogs;
-    showList(TempFileCleaner::clean(app.platform().locations.tempFolder(), [&] { dialogs.beep(); }));
-    tmpLabel_->setText(
-        QStringLiteral("次のファイルは現在使用中の為 消去できません！（%1個）").arg(File1_->count()));
+    showList(TempFileCleaner::clean(locations_.tempFolder(), [this] { dialogs_.beep(); }));
+    tmpLabel_->setText(QStringLiteral("次のファイルは現在使用中の為 消去できません！（%1個）")
+                           .arg(File1_->count()));
 }
 
 void TempFilesPage::loadBootCleanup() {
-    if (window_.app().record().tmpdelRegistered == 1) ZKTD_Check_->setChecked(true);
+    if (record_.tmpdelRegistered == 1) ZKTD_Check_->setChecked(true);
 }
 
 void TempFilesPage::ZKTD_Check_Click() {
-    Application& app = window_.app();
-    if (ZKTD_Check_->isChecked() && !QFileInfo(cleanupProgram(app)).isFile()) {
-        app.platform().dialogs.beep();
-        app.platform().dialogs.message(&window_, kCleanupMissing, Dialogs::Buttons::Ok,
-                                       Dialogs::Icon::Warning);
+    if (ZKTD_Check_->isChecked() && !QFileInfo(cleanupProgram()).isFile()) {
+        dialogs_.beep();
+        dialogs_.message(window_, kCleanupMissing, Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
         ZKTD_Check_->setChecked(false);
         registerBootCleanup();
     }
-    window_.enableApply();
+    emit changed();
 }
 
 void TempFilesPage::applyBootCleanup() {
@@ -83,8 +89,9 @@ void TempFilesPage::applyBootCleanup() {
 
 // Failures here are silent: the entry's presence is read back at the next start.
 void TempFilesPage::registerBootCleanup() {
-    const Application& app = window_.app();
-    const AutostartEntry entry(app.platform().locations.autostartFolder(), AutostartEntry::kCleanup);
-    if (ZKTD_Check_->isChecked()) entry.write(cleanupProgram(app));
-    else if (entry.exists()) entry.remove();
+    const AutostartEntry entry(locations_.autostartFolder(), AutostartEntry::kCleanup);
+    if (ZKTD_Check_->isChecked())
+        entry.write(cleanupProgram());
+    else if (entry.exists())
+        entry.remove();
 }

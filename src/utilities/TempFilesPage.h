@@ -1,27 +1,42 @@
 #pragma once
 
+#include <QObject>
 #include <QStringList>
+
+class Dialogs;
+class Locations;
 class QCheckBox;
 class QLabel;
 class QListWidget;
-class SettingsWindow;
+class QWidget;
+struct SettingsRecord;
 
 // The temporary-files tab: the leftover "*.tmp" files and the cleanup at every login.
-class TempFilesPage {
+class TempFilesPage : public QObject {
+    Q_OBJECT
 public:
-    explicit TempFilesPage(SettingsWindow& window);
+    TempFilesPage(QWidget* window, const SettingsRecord& record, const Locations& locations,
+                  Dialogs& dialogs);
 
     void listTempFiles();
     void loadBootCleanup();
     void applyBootCleanup();
 
+signals:
+    void changed();
+
 private:
     void ZKTD_Check_Click();
+    void DeleteT_MouseDown();
     void DeleteT_Click();
     void showList(const QStringList& names);
     void registerBootCleanup();
+    QString cleanupProgram() const;
 
-    SettingsWindow& window_;
+    QWidget* window_;
+    const SettingsRecord& record_;
+    const Locations& locations_;
+    Dialogs& dialogs_;
     QLabel* tmpLabel_;
     QListWidget* File1_;
     QCheckBox* ZKTD_Check_;

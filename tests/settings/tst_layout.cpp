@@ -14,6 +14,7 @@
 #include <set>
 
 #include "settings/Fonts.h"
+#include "schedule/CalendarLayout.h"
 #include "settings/SettingsLayout.h"
 #include "settings/Twips.h"
 #include "settings/VersionPictures.h"
@@ -475,7 +476,7 @@ void TestLayout::captionsFit() {
 
 void TestLayout::dateColourMenu() {
     QWidget parent;
-    QMenu* menu = SettingsLayout::createDateColourMenu(&parent);
+    QMenu* menu = CalendarLayout::createDateColourMenu(&parent);
     QCOMPARE(menu->objectName(), QString("Date_Color_Menu"));
     QCOMPARE(menu->parentWidget(), &parent);
     const QList<QAction*> items = menu->actions();

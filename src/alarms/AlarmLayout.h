@@ -1,0 +1,10 @@
+#pragma once
+
+#include <vector>
+
+#include "settings/ControlDef.h"
+
+// The alarm tab's controls as data; positions count from the tab control's origin.
+namespace AlarmLayout {
+const std::vector<ControlDef>& controls();
+}  // namespace AlarmLayout

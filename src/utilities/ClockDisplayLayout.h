@@ -1,0 +1,10 @@
+#pragma once
+
+#include <vector>
+
+#include "settings/ControlDef.h"
+
+// The clock display tab's controls as data; positions count from the tab control's origin.
+namespace ClockDisplayLayout {
+const std::vector<ControlDef>& controls();
+}  // namespace ClockDisplayLayout
