@@ -1,5 +1,5 @@
 // Times the opening of the settings window with 10,000 "*.tmp" files in the temporary folder and
-// ten years of notes in the store. Prints figures; the target is under 100 ms.
+// ten years of notes in the store. Prints the first opening and the later ones apart.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     Application app(platform.services());
     app.start();
     std::vector<double> times;
-    for (int run = 0; run < 10; ++run) {
+    for (int run = 0; run < 11; ++run) {
         QElapsedTimer timer;
         timer.start();
         app.openSettings();
@@ -41,9 +41,13 @@ int main(int argc, char* argv[]) {
         app.settings()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    std::sort(times.begin(), times.end());
-    QTextStream(stdout) << "settings window open, 10000 tmp files, 10 years of notes: median "
-                        << times[times.size() / 2] << " ms, worst " << times.back()
-                        << " ms (target < 100 ms)\n";
+    // The first open pays for what Qt loads and caches once; the later ones are what the user
+    // waits for on every other open.
+    const double first = times.front();
+    std::sort(times.begin() + 1, times.end());
+    QTextStream(stdout) << "settings window, 10000 tmp files, 10 years of notes\n"
+                        << "first open:   " << first << " ms (target < 80 ms)\n"
+                        << "later opens:  median " << times[times.size() / 2] << " ms, worst "
+                        << times.back() << " ms (target < 40 ms)\n";
     return 0;
 }
