@@ -8,25 +8,32 @@ ZK_PACKAGES=(
     fonts-ipafont-gothic fonts-ipafont-mincho
 )
 
+# What only the tests need besides: the freedesktop validators.
+ZK_TEST_PACKAGES=(
+    desktop-file-utils appstream
+)
+
 zk_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
 
 zk_missing_packages() {
     local package
-    for package in "${ZK_PACKAGES[@]}"; do
+    for package in "$@"; do
         # "dpkg -s" also succeeds for a removed package whose configuration files remain.
         dpkg -s "$package" 2>/dev/null | grep -qx 'Status: install ok installed' ||
             printf '%s\n' "$package"
     done
 }
 
-# Installs whichever of ZK_PACKAGES are missing; returns non-zero when that cannot be done.
+# Installs whichever of the given packages are missing (ZK_PACKAGES when none are given);
+# returns non-zero when that cannot be done.
 zk_install_packages() {
+    (($# > 0)) || set -- "${ZK_PACKAGES[@]}"
     if ! command -v dpkg >/dev/null || ! command -v apt-get >/dev/null; then
         echo "error: dpkg and apt-get are needed to check and install packages (Debian 12)." >&2
         return 1
     fi
     local -a missing
-    mapfile -t missing < <(zk_missing_packages)
+    mapfile -t missing < <(zk_missing_packages "$@")
     if ((${#missing[@]} == 0)); then
         echo "All required packages are installed."
         return 0
@@ -55,7 +62,7 @@ zk_install_packages() {
         echo "error: could not install: ${missing[*]}" >&2
         return 1
     fi
-    mapfile -t missing < <(zk_missing_packages)
+    mapfile -t missing < <(zk_missing_packages "$@")
     if ((${#missing[@]} > 0)); then
         echo "error: still missing after installing: ${missing[*]}" >&2
         return 1
