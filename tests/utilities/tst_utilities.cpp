@@ -1,19 +1,20 @@
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/DesktopEntry.h"
 #include "utilities/AutostartEntry.h"
 #include "utilities/Placement.h"
 #include "utilities/TempFileCleaner.h"
-
-#include <QFile>
 
 class TestUtilities : public QObject {
     Q_OBJECT
 private slots:
     void keepOnScreen_data();
     void keepOnScreen();
-    void autostartRoundTrip_data();
-    void autostartRoundTrip();
+    void autostartEntriesValid_data();
+    void autostartEntriesValid();
     void autostartRemove();
     void recommendedLeft_data();
     void recommendedLeft();
@@ -113,26 +114,33 @@ void TestUtilities::keepOnScreen() {
     QCOMPARE(Placement::keepOnScreen(window, screens, primary), expected);
 }
 
-void TestUtilities::autostartRoundTrip_data() {
-    QTest::addColumn<QString>("command");
-    QTest::newRow("plain") << "/opt/zk/ZKtmpdel";
-    QTest::newRow("blank in folder") << "/home/u/My Apps/ZKTIME";
-    QTest::newRow("japanese") << "/home/u/時計/ZKTIME";
+void TestUtilities::autostartEntriesValid_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("plain") << "/opt/zk";
+    QTest::newRow("blank") << "/home/u/My Apps";
+    QTest::newRow("japanese") << "/home/u/時計";
+    QTest::newRow("quotes") << "/home/u/it's \"q\"";
+    QTest::newRow("dollar and back-quote") << "/home/u/$HOME `id`";
+    QTest::newRow("backslash") << "/home/u/back\\slash";
+    QTest::newRow("percent") << "/home/u/100% %U";
 }
 
-void TestUtilities::autostartRoundTrip() {
-    QFETCH(QString, command);
+// Desktops run the entry only if it is valid, and must get the program's path back exactly.
+void TestUtilities::autostartEntriesValid() {
+    QFETCH(QString, folder);
     QTemporaryDir dir;
-    const AutostartEntry entry(dir.path() + "/autostart", AutostartEntry::kClock);
-    QVERIFY(!entry.exists());
-    QCOMPARE(entry.exec(), QString());
-    QVERIFY(entry.write(command));
-    QVERIFY(entry.exists());
-    QVERIFY(entry.filePath().endsWith("/ZORVEK Inc.TIME.desktop"));
-    const QString exec = entry.exec();
-    QVERIFY(!exec.isEmpty());
-    QCOMPARE(exec.contains(' ') && !command.contains(' '), false);
-    QVERIFY(exec == command || exec == '"' + command + '"');
+    for (const char* name : {AutostartEntry::kClock, AutostartEntry::kCleanup}) {
+        const AutostartEntry entry(dir.path(), name);
+        const QString program = folder + (name == AutostartEntry::kClock ? "/ZKTIME" : "/ZKtmpdel");
+        QVERIFY(entry.write(program));
+        QProcess validate;
+        validate.setProcessChannelMode(QProcess::MergedChannels);
+        validate.start("desktop-file-validate", {entry.filePath()});
+        QVERIFY(validate.waitForFinished());
+        const QString said = QString::fromUtf8(validate.readAll());
+        QVERIFY2(validate.exitCode() == 0 && !said.contains("error"), qPrintable(said));
+        QCOMPARE(DesktopEntry::execArguments(entry.filePath()), QStringList{program});
+    }
 }
 
 void TestUtilities::autostartRemove() {
