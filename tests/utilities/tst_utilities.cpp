@@ -3,9 +3,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestPlatform.h"
 #include "platform/DesktopEntry.h"
 #include "utilities/AutostartEntry.h"
 #include "utilities/Placement.h"
+#include "utilities/RecentDocuments.h"
 #include "utilities/TempFileCleaner.h"
 
 class TestUtilities : public QObject {
@@ -20,6 +22,9 @@ private slots:
     void recommendedLeft();
     void cleanerDeletesOnlyUnusedFiles();
     void cleanerReportsEachFailure();
+    void recentFolder();
+    void recentList_data();
+    void recentList();
 };
 
 void TestUtilities::recommendedLeft_data() {
@@ -150,6 +155,74 @@ void TestUtilities::autostartRemove() {
     QVERIFY(entry.write("/x/ZKtmpdel"));
     QVERIFY(entry.remove());
     QVERIFY(!entry.exists());
+}
+
+void TestUtilities::recentFolder() {
+    TestPlatform os;
+    const QString folder = os.locations.recentDocumentsFolder();
+    RecentDocuments::clear(os.locations, os.dialogs);  // no folder and no list: nothing to do
+    QVERIFY(!QFile::exists(os.locations.recentlyUsedFile()));
+    QVERIFY(QDir().mkpath(folder + "/sub"));
+    for (const char* name : {"/a.desktop", "/b.desktop", "/.hidden", "/sub/inside"}) touch(folder + name);
+    touch(os.root() + "/target");
+    QVERIFY(QFile::link(os.root() + "/target", folder + "/link"));
+    QVERIFY(QFile::link(os.root() + "/gone", folder + "/dangling"));
+    QVERIFY(QFile::link(os.root() + "/tmp", folder + "/folder-link"));
+    auto held = std::make_unique<QFile>(folder + "/held");
+    QVERIFY(held->open(QIODevice::WriteOnly));
+    RecentDocuments::clear(os.locations, os.dialogs);
+    const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(folder).entryList(everything, QDir::Name), (QStringList{".hidden", "held", "sub"}));
+    QVERIFY(QFile::exists(os.root() + "/target"));
+    QVERIFY(QFile::exists(folder + "/sub/inside"));
+    QCOMPARE(os.dialogs.beeps(), 1);
+    held.reset();
+    RecentDocuments::clear(os.locations, os.dialogs);
+    RecentDocuments::clear(os.locations, os.dialogs);  // a second press finds nothing
+    QCOMPARE(QDir(folder).entryList(everything, QDir::Name), (QStringList{".hidden", "sub"}));
+    QCOMPARE(os.dialogs.beeps(), 1);
+}
+
+namespace {
+// What GTK reads from a recently-used list, after adding the URIs to it through GTK.
+QString gtkItems(const QString& list, const QStringList& uris = {}) {
+    QProcess gtk;
+    gtk.start("/usr/bin/python3", QStringList{ZK_TEST_DIR "/utilities/recent_list.py", list} + uris);
+    gtk.waitForFinished(30000);
+    if (gtk.exitCode() != 0) return "failed: " + QString::fromUtf8(gtk.readAllStandardError());
+    return QString::fromUtf8(gtk.readAllStandardOutput()).trimmed();
+}
+}  // namespace
+
+void TestUtilities::recentList_data() {
+    QTest::addColumn<QString>("before");
+    QTest::newRow("GTK's own list") << "gtk";
+    QTest::newRow("garbage") << "garbage";
+    QTest::newRow("10 MB") << "huge";
+    QTest::newRow("link to another file") << "link";
+    QTest::newRow("missing") << "missing";
+}
+
+void TestUtilities::recentList() {
+    QFETCH(QString, before);
+    TestPlatform os;
+    const QString list = os.locations.recentlyUsedFile(), other = os.root() + "/other";
+    QVERIFY(QDir().mkpath(QFileInfo(list).path()));
+    QFile file(before == "link" ? other : list);
+    if (before == "gtk") QCOMPARE(gtkItems(list, {"file:///etc/hosts", "file:///etc/passwd"}), "2");
+    if (before != "gtk" && before != "missing") {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before == "huge" ? QByteArray(10 << 20, '<') : QByteArray("\0\xff<xbel><bo", 11));
+        file.close();
+    }
+    if (before == "link") QVERIFY(QFile::link(other, list));
+    RecentDocuments::clear(os.locations, os.dialogs);
+    QCOMPARE(os.dialogs.beeps(), 0);
+    QCOMPARE(QFileInfo::exists(list), before != "missing");
+    if (before == "missing") return;
+    QCOMPARE(gtkItems(list), "0");
+    QVERIFY(!QFileInfo(list).isSymLink());
+    QCOMPARE(QFileInfo(other).size(), before == "link" ? 11 : 0);
 }
 
 QTEST_GUILESS_MAIN(TestUtilities)
