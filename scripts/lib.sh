@@ -7,26 +7,31 @@ ZK_PACKAGES=(
     xvfb xauth xdotool imagemagick sqlite3
     fonts-ipafont-gothic fonts-ipafont-mincho
 )
+# Only the tests need these: a mock logind on a private bus, GTK's recent-files list and the
+# desktop entry validator.
+ZK_TEST_PACKAGES=(python3-dbusmock python3-gi gir1.2-gtk-3.0 desktop-file-utils dbus)
 
 zk_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
 
+# Prints which of ZK_PACKAGES and the packages given are not installed.
 zk_missing_packages() {
     local package
-    for package in "${ZK_PACKAGES[@]}"; do
+    for package in "${ZK_PACKAGES[@]}" "$@"; do
         # "dpkg -s" also succeeds for a removed package whose configuration files remain.
         dpkg -s "$package" 2>/dev/null | grep -qx 'Status: install ok installed' ||
             printf '%s\n' "$package"
     done
 }
 
-# Installs whichever of ZK_PACKAGES are missing; returns non-zero when that cannot be done.
+# Installs whichever of ZK_PACKAGES and the packages given are missing; returns non-zero when
+# that cannot be done.
 zk_install_packages() {
     if ! command -v dpkg >/dev/null || ! command -v apt-get >/dev/null; then
         echo "error: dpkg and apt-get are needed to check and install packages (Debian 12)." >&2
         return 1
     fi
     local -a missing
-    mapfile -t missing < <(zk_missing_packages)
+    mapfile -t missing < <(zk_missing_packages "$@")
     if ((${#missing[@]} == 0)); then
         echo "All required packages are installed."
         return 0
@@ -55,7 +60,7 @@ zk_install_packages() {
         echo "error: could not install: ${missing[*]}" >&2
         return 1
     fi
-    mapfile -t missing < <(zk_missing_packages)
+    mapfile -t missing < <(zk_missing_packages "$@")
     if ((${#missing[@]} > 0)); then
         echo "error: still missing after installing: ${missing[*]}" >&2
         return 1
