@@ -25,7 +25,8 @@ void clearFolder(const QString& folder, Dialogs& dialogs) {
     const QSet<QString> open = FileSystem::filesHeldOpen();
     const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
     const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+    const auto visible = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;  // not Hidden
+    for (const QString& name : dir.entryList(visible)) {
         const QString path = dir.filePath(name);
         if (!FileSystem::isFileOrLink(path)) continue;
         if (open.contains(canonicalFolder + "/" + name) || !FileSystem::removeEntry(path))

@@ -127,8 +127,10 @@ void TestClock::exitControls() {
         if (ringing) f->platform.clock.advance(1);
         f->clock()->Timer1_Timer();
         QCOMPARE(f->clock()->isAlarmMaximised(), ringing);
-        for (const char* name : {"Rbutton", "Qbutton"}) QCOMPARE(f->control(name)->isVisible(), buttonsShown);
-        for (const char* name : {"RLabel", "QLabel"}) QCOMPARE(f->control(name)->isVisible(), labelsShown);
+        for (const char* name : {"Rbutton", "Qbutton"})
+            QCOMPARE(f->control(name)->isVisible(), buttonsShown);
+        for (const char* name : {"RLabel", "QLabel"})
+            QCOMPARE(f->control(name)->isVisible(), labelsShown);
     }
 }
 
@@ -424,13 +426,18 @@ void TestClock::timeDoubleClick_data() {
     QTest::addColumn<QString>("refusal");
     QTest::addColumn<int>("launchResult");
     QTest::addColumn<QStringList>("seen");  // in order: clearing, requests, end, launches, dialogs
-    const QStringList win = {"0", "1", "False", "0"};
-    const QString refused = "message:シャットダウンまたは再起動を要求できませんでした。\r\nAccess denied";
+    const QString refused =
+        "message:シャットダウンまたは再起動を要求できませんでした。\r\nAccess denied";
     const QString noPath = "message:実行させたいファイルのフルパスを指定してください。";
-    const QString notFound = "message:ディレクトリ 又は、ファイル名が違うか ファイルが存在しません。";
+    const QString notFound =
+        "message:ディレクトリ 又は、ファイル名が違うか ファイルが存在しません。";
     const QString check = "message:実行させたいファイルのフルパスを確認してください。";
-    QTest::newRow("all zero: nothing") << QStringList{"0", "0", "True", "0"} << "" << 0 << QStringList{};
-    QTest::newRow("clear only") << QStringList{"1", "0", "False", "0"} << "" << 0 << QStringList{"cleared"};
+    const QStringList launchOnly = {"0", "0", "False", "1"};
+    const QString started = "start /opt/My Tools/run --x";
+    QTest::newRow("all zero: nothing") << QStringList{"0", "0", "True", "0"} << "" << 0
+                                       << QStringList{};
+    QTest::newRow("clear only") << QStringList{"1", "0", "False", "0"} << "" << 0
+                                << QStringList{"cleared"};
     QTest::newRow("clear, then shut down, then end")
         << QStringList{"1", "1", "False", "0"} << "" << 0
         << QStringList{"cleared", "cleared before poweroff", "end"};
@@ -439,14 +446,13 @@ void TestClock::timeDoubleClick_data() {
     QTest::newRow("refused: told, no end, no launch")
         << QStringList{"0", "1", "False", "1"} << "Access denied" << 0
         << QStringList{"poweroff", "beep", refused};
-    QTest::newRow("launch") << QStringList{"0", "0", "False", "1"} << "" << 0
-                            << QStringList{"start /opt/My Tools/run --x"};
-    QTest::newRow("launch: empty path") << QStringList{"0", "0", "False", "1"} << "" << 5
-                                        << QStringList{"start /opt/My Tools/run --x", "beep", noPath};
-    QTest::newRow("launch: not found") << QStringList{"0", "0", "False", "1"} << "" << 53
-        << QStringList{"start /opt/My Tools/run --x", "beep", notFound, check};
-    QTest::newRow("launch: other failure") << QStringList{"0", "0", "False", "1"} << "" << -1
-                                           << QStringList{"start /opt/My Tools/run --x", "beep"};
+    QTest::newRow("launch") << launchOnly << "" << 0 << QStringList{started};
+    QTest::newRow("launch: empty path") << launchOnly << "" << 5
+                                        << QStringList{started, "beep", noPath};
+    QTest::newRow("launch: not found") << launchOnly << "" << 53
+                                       << QStringList{started, "beep", notFound, check};
+    QTest::newRow("launch: other failure") << launchOnly << "" << -1
+                                           << QStringList{started, "beep"};
 }
 
 void TestClock::timeDoubleClick() {

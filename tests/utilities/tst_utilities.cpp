@@ -163,7 +163,8 @@ void TestUtilities::recentFolder() {
     RecentDocuments::clear(os.locations, os.dialogs);  // no folder and no list: nothing to do
     QVERIFY(!QFile::exists(os.locations.recentlyUsedFile()));
     QVERIFY(QDir().mkpath(folder + "/sub"));
-    for (const char* name : {"/a.desktop", "/b.desktop", "/.hidden", "/sub/inside"}) touch(folder + name);
+    for (const char* name : {"/a.desktop", "/b.desktop", "/.hidden", "/sub/inside"})
+        touch(folder + name);
     touch(os.root() + "/target");
     QVERIFY(QFile::link(os.root() + "/target", folder + "/link"));
     QVERIFY(QFile::link(os.root() + "/gone", folder + "/dangling"));
@@ -172,7 +173,8 @@ void TestUtilities::recentFolder() {
     QVERIFY(held->open(QIODevice::WriteOnly));
     RecentDocuments::clear(os.locations, os.dialogs);
     const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-    QCOMPARE(QDir(folder).entryList(everything, QDir::Name), (QStringList{".hidden", "held", "sub"}));
+    QCOMPARE(QDir(folder).entryList(everything, QDir::Name),
+             (QStringList{".hidden", "held", "sub"}));
     QVERIFY(QFile::exists(os.root() + "/target"));
     QVERIFY(QFile::exists(folder + "/sub/inside"));
     QCOMPARE(os.dialogs.beeps(), 1);
@@ -187,7 +189,8 @@ namespace {
 // What GTK reads from a recently-used list, after adding the URIs to it through GTK.
 QString gtkItems(const QString& list, const QStringList& uris = {}) {
     QProcess gtk;
-    gtk.start("/usr/bin/python3", QStringList{ZK_TEST_DIR "/utilities/recent_list.py", list} + uris);
+    const QString helper = ZK_TEST_DIR "/utilities/recent_list.py";
+    gtk.start("/usr/bin/python3", QStringList{helper, list} + uris);
     gtk.waitForFinished(30000);
     if (gtk.exitCode() != 0) return "failed: " + QString::fromUtf8(gtk.readAllStandardError());
     return QString::fromUtf8(gtk.readAllStandardOutput()).trimmed();
@@ -212,7 +215,8 @@ void TestUtilities::recentList() {
     if (before == "gtk") QCOMPARE(gtkItems(list, {"file:///etc/hosts", "file:///etc/passwd"}), "2");
     if (before != "gtk" && before != "missing") {
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(before == "huge" ? QByteArray(10 << 20, '<') : QByteArray("\0\xff<xbel><bo", 11));
+        const QByteArray garbage("\0\xff<xbel><bo", 11);
+        file.write(before == "huge" ? QByteArray(10 << 20, '<') : garbage);
         file.close();
     }
     if (before == "link") QVERIFY(QFile::link(other, list));
