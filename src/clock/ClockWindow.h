@@ -83,7 +83,7 @@ private:
     QPushButton* Command1_;
     QRect stripGeometry_;
     bool maximised_ = false;
-    TickScheduler* hideTimer_;
+    TickScheduler* hideTimer_ = nullptr;
     QDateTime hiddenSince_;     // whole seconds; invalid while the strip is shown
     bool exitControls_ = false;  // the strip is wide enough for R and Q
     bool buttonType_ = false;    // R and Q as buttons (single click), else as labels
