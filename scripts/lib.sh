@@ -7,27 +7,25 @@ ZK_PACKAGES=(
     xvfb xauth xdotool imagemagick sqlite3
     fonts-ipafont-gothic fonts-ipafont-mincho
 )
-
-# What only the tests need besides: the freedesktop validators.
-ZK_TEST_PACKAGES=(
-    desktop-file-utils appstream
-)
+# Only the tests need these: a mock logind on a private bus, GTK's recent-files list and the
+# freedesktop validators.
+ZK_TEST_PACKAGES=(python3-dbusmock python3-gi gir1.2-gtk-3.0 desktop-file-utils appstream dbus)
 
 zk_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
 
+# Prints which of ZK_PACKAGES and the packages given are not installed.
 zk_missing_packages() {
     local package
-    for package in "$@"; do
+    for package in "${ZK_PACKAGES[@]}" "$@"; do
         # "dpkg -s" also succeeds for a removed package whose configuration files remain.
         dpkg -s "$package" 2>/dev/null | grep -qx 'Status: install ok installed' ||
             printf '%s\n' "$package"
     done
 }
 
-# Installs whichever of the given packages are missing (ZK_PACKAGES when none are given);
-# returns non-zero when that cannot be done.
+# Installs whichever of ZK_PACKAGES and the packages given are missing; returns non-zero when
+# that cannot be done.
 zk_install_packages() {
-    (($# > 0)) || set -- "${ZK_PACKAGES[@]}"
     if ! command -v dpkg >/dev/null || ! command -v apt-get >/dev/null; then
         echo "error: dpkg and apt-get are needed to check and install packages (Debian 12)." >&2
         return 1

@@ -18,11 +18,19 @@
 #include "settings/Twips.h"
 #include "utilities/AutostartEntry.h"
 #include "utilities/Placement.h"
+#include "utilities/RecentDocuments.h"
 
 namespace {
 
 const char* const kWeekdays[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                  "Friday", "Saturday", "Sunday"};
+const QString kNoPath = QStringLiteral("実行させたいファイルのフルパスを指定してください。");
+const QString kNotFound =
+    QStringLiteral("ディレクトリ 又は、ファイル名が違うか ファイルが存在しません。");
+const QString kCheckPath = QStringLiteral("実行させたいファイルのフルパスを確認してください。");
+const QString kPowerRefused =
+    QStringLiteral("シャットダウンまたは再起動を要求できませんでした。");
+constexpr int kHideSeconds = 10;
 
 }  // namespace
 
@@ -58,7 +66,7 @@ ClockWindow::ClockWindow(Application& app)
         setTextColour(w, SystemColours::titleBarText());
     setTextColour(RLabel_, SystemColours::buttonFace());
     setTextColour(QLabel_, SystemColours::buttonFace());
-    Label1_->installEventFilter(this);
+    connectMouse();
 
     connect(Command1_, &QPushButton::clicked, this, &ClockWindow::Command1_Click);
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
@@ -97,11 +105,22 @@ void ClockWindow::Form_Load(bool keepCalendarDate) {
 void ClockWindow::setWidthTwips(int width) {
     setFixedSize(px(width), px(ClockLayout::kHeight));
     Image1_->resize(px(width), px(ClockLayout::kHeight));
+    exitControls_ = width == ClockLayout::kWideWidth;
+    showExitControls();
 }
 
 void ClockWindow::setExitButtonsVisible(bool visible) {
-    Rbutton_->setVisible(visible);
-    Qbutton_->setVisible(visible);
+    buttonType_ = visible;
+    showExitControls();
+}
+
+// Only a strip widened for them shows R and Q, so a narrow strip filling the screen for an alarm
+// does not reveal them either.
+void ClockWindow::showExitControls() {
+    Rbutton_->setVisible(exitControls_ && buttonType_);
+    Qbutton_->setVisible(exitControls_ && buttonType_);
+    RLabel_->setVisible(exitControls_ && !buttonType_);
+    QLabel_->setVisible(exitControls_ && !buttonType_);
 }
 
 void ClockWindow::moveTwips(int left, int top) { move(px(left), px(top)); }
@@ -200,26 +219,120 @@ void ClockWindow::Command1_Click() {
     if (app_.record().Topmost == 0) SetNotTopmost();
 }
 
+void ClockWindow::connectMouse() {
+    for (QLabel* label : {Label1_, Label2_, QLabel_, RLabel_}) label->installEventFilter(this);
+    connect(Qbutton_, &QPushButton::clicked, this, &ClockWindow::Qbutton_Click);
+    connect(Rbutton_, &QPushButton::clicked, this, &ClockWindow::Rbutton_Click);
+    hideTimer_ = new TickScheduler(app_.platform().clock, this);
+    connect(hideTimer_, &TickScheduler::tick, this, &ClockWindow::HideTimer_Timer);
+}
+
 bool ClockWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Label1_) {
-        switch (event->type()) {
-            case QEvent::MouseButtonPress:
-                return Label1_MouseDown(static_cast<QMouseEvent*>(event)->button());
-            case QEvent::MouseButtonRelease: Label1_MouseUp(); return true;
-            case QEvent::MouseButtonDblClick: Label1_DblClick(); return true;
-            default: break;
-        }
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return mouseEvent(watched, event->type(), static_cast<QMouseEvent*>(event)->button());
+        default: return QWidget::eventFilter(watched, event);
     }
-    return QWidget::eventFilter(watched, event);
+}
+
+bool ClockWindow::mouseEvent(QObject* watched, QEvent::Type type, Qt::MouseButton button) {
+    if (watched == Label1_ && type == QEvent::MouseButtonPress) return Label1_MouseDown(button);
+    if (watched == Label1_ && type == QEvent::MouseButtonRelease) Label1_MouseUp();
+    if (type != QEvent::MouseButtonDblClick || button != Qt::LeftButton) return true;
+    if (watched == Label1_) Label1_DblClick();
+    else if (watched == Label2_) Label2_DblClick();
+    else if (watched == QLabel_) QLabel_DblClick();
+    else if (watched == RLabel_) RLabel_DblClick();
+    return true;
 }
 
 bool ClockWindow::Label1_MouseDown(Qt::MouseButton button) {
-    if (button != Qt::LeftButton) return false;
+    if (button != Qt::LeftButton) {
+        hideForTenSeconds();
+        return true;
+    }
     tick_->stop();
     Label1_->setText(kWeekdays[app_.platform().clock.now().date().dayOfWeek() - 1]);
     return true;
 }
 
-void ClockWindow::Label1_MouseUp() { tick_->start(); }
+// While hidden the tick stays off, so an alarm due meanwhile does not ring.
+void ClockWindow::Label1_MouseUp() {
+    if (!hiddenSince_.isValid()) tick_->start();
+}
 
 void ClockWindow::Label1_DblClick() { app_.openSettings(); }
+
+// A second right click cannot start a second wait: the strip is hidden until the first ends.
+void ClockWindow::hideForTenSeconds() {
+    if (hiddenSince_.isValid()) return;
+    const QDateTime now = app_.platform().clock.now();
+    hiddenSince_ = now.addMSecs(-now.time().msec());
+    tick_->stop();
+    hide();
+    hideTimer_->start();
+}
+
+// Whole seconds are compared, so the strip is away for nine to ten seconds. A clock set back
+// meanwhile ends the wait rather than stretching it.
+void ClockWindow::HideTimer_Timer() {
+    if (!hiddenSince_.isValid()) return;
+    const QDateTime now = app_.platform().clock.now();
+    if (now >= hiddenSince_ && now < hiddenSince_.addSecs(kHideSeconds)) return;
+    hideTimer_->stop();
+    hiddenSince_ = {};
+    show();
+    tick_->start();
+}
+
+void ClockWindow::Label2_DblClick() {
+    const SettingsRecord& record = app_.record();
+    if (record.saikin == 1) saikin_B();
+    if (record.Win == 1) {
+        requestPower(record.reboot);
+        return;  // nothing is launched, whether or not the request went through
+    }
+    if (record.kidou == 1) launch(record.kidoupath);
+}
+
+void ClockWindow::saikin_B() {
+    RecentDocuments::clear(app_.platform().locations, app_.platform().dialogs);
+}
+
+void ClockWindow::Qbutton_Click() {
+    if (exitControls_) requestPower(false);
+}
+
+void ClockWindow::Rbutton_Click() {
+    if (exitControls_) requestPower(true);
+}
+
+void ClockWindow::QLabel_DblClick() { Qbutton_Click(); }
+void ClockWindow::RLabel_DblClick() { Rbutton_Click(); }
+
+// The program ends once logind has taken the request; a refusal is told, and the clock stays.
+void ClockWindow::requestPower(bool reboot) {
+    const Platform& os = app_.platform();
+    const std::optional<QString> failure = reboot ? os.power.reboot() : os.power.powerOff();
+    if (!failure) {
+        app_.endProgram();
+        return;
+    }
+    os.dialogs.beep();
+    os.dialogs.message(this, kPowerRefused + "\r\n" + *failure, Dialogs::Buttons::Ok,
+                       Dialogs::Icon::Warning);
+}
+
+void ClockWindow::launch(const QString& commandLine) {
+    Dialogs& dialogs = app_.platform().dialogs;
+    const Launcher::Result result = app_.platform().launcher.start(commandLine);
+    if (result == Launcher::Started) return;
+    dialogs.beep();
+    if (result == Launcher::InvalidArgument) dialogs.message(this, kNoPath);
+    if (result == Launcher::FileNotFound) {
+        dialogs.message(this, kNotFound);
+        dialogs.message(this, kCheckPath);
+    }
+}

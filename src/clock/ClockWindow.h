@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDateTime>
+#include <QEvent>
 #include <QWidget>
 
 class Application;
@@ -32,6 +34,13 @@ public:
     int leftTwips() const;
     int topTwips() const;
 
+    // Mouse actions on the strip; the settings window's "今すぐ消去" shares the clearing.
+    void saikin_B();
+    void Qbutton_Click();
+    void Rbutton_Click();
+    // Brings the strip back once ten seconds have passed since a right click hid it.
+    void HideTimer_Timer();
+
     bool isTopmost() const;
     bool isAlarmMaximised() const { return maximised_; }
     TickScheduler& tickScheduler() { return *tick_; }
@@ -47,9 +56,18 @@ private:
     void placeAlarmLine(QLabel* line, int designLeft, int designWidth);
     void setTextColour(QWidget* widget, const QColor& colour);
 
+    void connectMouse();
+    bool mouseEvent(QObject* watched, QEvent::Type type, Qt::MouseButton button);
     bool Label1_MouseDown(Qt::MouseButton button);
     void Label1_MouseUp();
     void Label1_DblClick();
+    void Label2_DblClick();
+    void QLabel_DblClick();
+    void RLabel_DblClick();
+    void hideForTenSeconds();
+    void requestPower(bool reboot);
+    void launch(const QString& commandLine);
+    void showExitControls();
 
     Application& app_;
     TickScheduler* tick_;
@@ -65,4 +83,8 @@ private:
     QPushButton* Command1_;
     QRect stripGeometry_;
     bool maximised_ = false;
+    TickScheduler* hideTimer_ = nullptr;
+    QDateTime hiddenSince_;     // whole seconds; invalid while the strip is shown
+    bool exitControls_ = false;  // the strip is wide enough for R and Q
+    bool buttonType_ = false;    // R and Q as buttons (single click), else as labels
 };

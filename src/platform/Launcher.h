@@ -8,7 +8,9 @@ public:
     enum Result { Started = 0, InvalidArgument = 5, FileNotFound = 53, OtherFailure = -1 };
 
     virtual ~Launcher() = default;
-    // The line is split as a shell would split it, but never run through a shell.
+    // Never through a shell. A line naming an executable file starts it whole, blanks and all; a
+    // desktop entry starts what its Exec line names; anything else is split into words as a shell
+    // splits them, without expanding anything. An empty line is an invalid argument.
     virtual Result start(const QString& commandLine) = 0;
     // Opens the desktop's date-and-time settings; false when none is installed.
     virtual bool openDateTimePanel() = 0;

@@ -5,15 +5,20 @@
 
 namespace {
 
-void callManager(const char* method) {
+constexpr int kTimeoutMs = 5000;
+
+std::optional<QString> callManager(const char* method) {
     QDBusMessage call = QDBusMessage::createMethodCall(
         "org.freedesktop.login1", "/org/freedesktop/login1", "org.freedesktop.login1.Manager",
         method);
     call << false;  // not interactive
-    QDBusConnection::systemBus().call(call, QDBus::BlockWithGui, 5000);
+    // No events are handled while waiting: the window that asked must not be unloaded meanwhile.
+    const QDBusMessage reply = QDBusConnection::systemBus().call(call, QDBus::Block, kTimeoutMs);
+    if (reply.type() != QDBusMessage::ErrorMessage) return std::nullopt;
+    return reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
 }
 
 }  // namespace
 
-void LogindPower::powerOff() { callManager("PowerOff"); }
-void LogindPower::reboot() { callManager("Reboot"); }
+std::optional<QString> LogindPower::powerOff() { return callManager("PowerOff"); }
+std::optional<QString> LogindPower::reboot() { return callManager("Reboot"); }

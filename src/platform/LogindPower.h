@@ -2,9 +2,9 @@
 
 #include "platform/Power.h"
 
-// Asks systemd-logind to power off or reboot; a refusal is not reported.
+// Asks systemd-logind on the system bus to power off or reboot.
 class LogindPower : public Power {
 public:
-    void powerOff() override;
-    void reboot() override;
+    std::optional<QString> powerOff() override;
+    std::optional<QString> reboot() override;
 };

@@ -15,5 +15,5 @@ QString XdgLocations::tempFolder() const { return "/tmp"; }
 QString XdgLocations::recentDocumentsFolder() const { return data() + "/RecentDocuments"; }
 QString XdgLocations::recentlyUsedFile() const { return data() + "/recently-used.xbel"; }
 QString XdgLocations::autostartFolder() const { return config() + "/autostart"; }
-QString XdgLocations::fileDialogFolder() const { return "/usr/bin"; }
+QString XdgLocations::fileDialogFolder() const { return "/usr/share/applications"; }
 QString XdgLocations::programFolder() const { return QCoreApplication::applicationDirPath(); }

@@ -9,7 +9,8 @@ public:
 
     QString filePath() const { return path_; }
     bool exists() const;
-    // The Exec line's command, or an empty string when the file or the line is missing.
+    // The Exec line as written (quoting kept), or an empty string when the file or the line is
+    // missing.
     QString exec() const;
     bool write(const QString& command) const;
     bool remove() const;

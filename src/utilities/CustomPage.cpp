@@ -11,6 +11,7 @@
 #include "settings/SettingsRecord.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredValue.h"
+#include "utilities/RecentDocuments.h"
 
 namespace {
 const QString kNoPath = QStringLiteral("実行させたいファイルのフルパスを指定してください。");
@@ -35,6 +36,8 @@ CustomPage::CustomPage(QWidget* window, const SettingsRecord& record, SettingsSt
         connect(option, &QRadioButton::toggled, this, &CustomPage::boot_Click);
     connect(kidouCheck_, &QCheckBox::toggled, this, &CustomPage::kidouCheck_Click);
     connect(sansyou_b_, &QPushButton::clicked, this, &CustomPage::sansyou_b_Click);
+    connect(control<QPushButton>(window, "saikin_button"), &QPushButton::clicked, this,
+            &CustomPage::saikin_button_Click);
 }
 
 void CustomPage::populate() {
@@ -46,6 +49,8 @@ void CustomPage::populate() {
 }
 
 void CustomPage::saikinCheck_Click() { emit changed(); }
+
+void CustomPage::saikin_button_Click() { RecentDocuments::clear(locations_, dialogs_); }
 
 void CustomPage::boot_Click(bool selected) {
     if (selected) emit changed();

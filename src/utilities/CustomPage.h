@@ -30,6 +30,7 @@ signals:
 
 private:
     void saikinCheck_Click();
+    void saikin_button_Click();
     void WinCheck_Click();
     void boot_Click(bool selected);
     void kidouCheck_Click();

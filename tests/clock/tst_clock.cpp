@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
@@ -44,6 +45,10 @@ private slots:
     void tickWritesDateAndTime_data();
     void tickWritesDateAndTime();
     void holdingDateShowsWeekdayAndPauses();
+    void rightClickHidesForTenSeconds_data();
+    void rightClickHidesForTenSeconds();
+    void timeDoubleClick_data();
+    void timeDoubleClick();
     void tickDelayAimsJustPastTheSecond_data();
     void tickDelayAimsJustPastTheSecond();
 };
@@ -96,28 +101,38 @@ void TestClock::exitControls_data() {
     QTest::addColumn<QString>("rq");
     QTest::addColumn<QString>("btn0");
     QTest::addColumn<bool>("buttonsShown");
-    QTest::addColumn<bool>("inside");
+    QTest::addColumn<bool>("labelsShown");
     QTest::newRow("RQ 1 icon type: labels show") << "1" << "False" << false << true;
-    QTest::newRow("RQ 1 button type") << "1" << "True" << true << true;
-    QTest::newRow("RQ 0 button type: beyond the edge") << "0" << "True" << true << false;
-    QTest::newRow("RQ 0 icon type") << "0" << "0" << false << false;
+    QTest::newRow("RQ 1 button type") << "1" << "True" << true << false;
+    QTest::newRow("RQ 0 button type: none") << "0" << "True" << false << false;
+    QTest::newRow("RQ 0 icon type: none") << "0" << "0" << false << false;
 }
 
+// Also while an alarm fills the screen, where a narrow strip's edge no longer hides them. With
+// RQ 0 they do nothing either, however they are clicked.
 void TestClock::exitControls() {
     QFETCH(QString, rq);
     QFETCH(QString, btn0);
     QFETCH(bool, buttonsShown);
-    QFETCH(bool, inside);
+    QFETCH(bool, labelsShown);
     f->seed("o", "RQ", rq);
     f->seed("o", "btn0", btn0);
+    f->seed("ALM", "onoff1", "1");
+    f->seed("ALM", "ALMTIM1", "9:05:04");
     QVERIFY(f->start());
-    for (const char* name : {"Rbutton", "Qbutton"}) {
-        QWidget* button = f->control(name);
-        QCOMPARE(button->isVisible(), buttonsShown);
-        QCOMPARE(button->geometry().right() < f->clock()->width(), inside);
+    for (bool ringing : {false, true}) {
+        if (ringing) f->platform.clock.advance(1);
+        f->clock()->Timer1_Timer();
+        QCOMPARE(f->clock()->isAlarmMaximised(), ringing);
+        for (const char* name : {"Rbutton", "Qbutton"})
+            QCOMPARE(f->control(name)->isVisible(), buttonsShown);
+        for (const char* name : {"RLabel", "QLabel"})
+            QCOMPARE(f->control(name)->isVisible(), labelsShown);
     }
-    QCOMPARE(f->text("RLabel"), QString("R"));
-    QCOMPARE(f->control<QPushButton>("Qbutton")->text(), QString("Q"));
+    if (rq != "0") return;
+    QTest::mouseClick(f->control("Qbutton"), Qt::LeftButton);
+    QTest::mouseDClick(f->control("RLabel"), Qt::LeftButton);
+    QCOMPARE(f->platform.power.requests, QStringList());
 }
 
 void TestClock::colourModes_data() {
@@ -326,6 +341,102 @@ void TestClock::holdingDateShowsWeekdayAndPauses() {
     QTest::mousePress(date, Qt::LeftButton);
     QCOMPARE(date->text(), QString("Sunday"));
     QTest::mouseRelease(date, Qt::LeftButton);
+}
+
+void TestClock::rightClickHidesForTenSeconds_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<int>("laterMs");  // when the hide timer looks, from the click at x.700 s
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("9.2 s: still hidden") << Qt::RightButton << 9200 << false;
+    QTest::newRow("9.3 s: ten whole seconds") << Qt::RightButton << 9300 << true;
+    QTest::newRow("middle button") << Qt::MiddleButton << 9300 << true;
+    QTest::newRow("clock set back") << Qt::RightButton << -60000 << true;
+}
+
+// A second click or a release during the hide neither restarts the wait nor the tick.
+void TestClock::rightClickHidesForTenSeconds() {
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(int, laterMs);
+    QFETCH(bool, shown);
+    const QDateTime click(QDate(2026, 12, 9), QTime(8, 0, 0, 700));
+    f->platform.clock.set(click);
+    QVERIFY(f->start());
+    const QPoint place = f->clock()->pos();
+    QLabel* date = f->control<QLabel>("Label1");
+    QTest::mousePress(date, button);
+    QVERIFY(f->clock()->isHidden());
+    f->platform.clock.set(click.addMSecs(5000));
+    QTest::mouseRelease(date, button);
+    QTest::mouseClick(date, button);
+    QTest::mouseDClick(date, button);
+    QVERIFY(!f->clock()->tickScheduler().isActive());
+    QVERIFY(!f->app->settings());  // only a left double click opens it
+    f->platform.clock.set(click.addMSecs(laterMs));
+    f->clock()->HideTimer_Timer();
+    QCOMPARE(f->clock()->isVisible(), shown);
+    QCOMPARE(f->clock()->tickScheduler().isActive(), shown);
+    QCOMPARE(f->clock()->pos(), place);
+}
+
+void TestClock::timeDoubleClick_data() {
+    QTest::addColumn<QStringList>("stored");  // saikin, Win, reboot, kidou
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<int>("launchResult");
+    QTest::addColumn<QStringList>("seen");  // in order: clearing, requests, end, launches, dialogs
+    const QString refused =
+        "message:シャットダウンまたは再起動を要求できませんでした。\r\nAccess denied";
+    const QString noPath = "message:実行させたいファイルのフルパスを指定してください。";
+    const QString notFound =
+        "message:ディレクトリ 又は、ファイル名が違うか ファイルが存在しません。";
+    const QString check = "message:実行させたいファイルのフルパスを確認してください。";
+    const QStringList launchOnly = {"0", "0", "False", "1"};
+    const QString started = "start /opt/My Tools/run --x";
+    QTest::newRow("all zero: nothing") << QStringList{"0", "0", "True", "0"} << "" << 0
+                                       << QStringList{};
+    QTest::newRow("clear only") << QStringList{"1", "0", "False", "0"} << "" << 0
+                                << QStringList{"cleared"};
+    QTest::newRow("clear, then shut down, then end")
+        << QStringList{"1", "1", "False", "0"} << "" << 0
+        << QStringList{"cleared", "cleared before poweroff", "end"};
+    QTest::newRow("restart and launch both stored: no launch")
+        << QStringList{"0", "1", "True", "1"} << "" << 0 << QStringList{"reboot", "end"};
+    QTest::newRow("refused: told, no end, no launch")
+        << QStringList{"0", "1", "False", "1"} << "Access denied" << 0
+        << QStringList{"poweroff", "beep", refused};
+    QTest::newRow("launch") << launchOnly << "" << 0 << QStringList{started};
+    QTest::newRow("launch: empty path") << launchOnly << "" << 5
+                                        << QStringList{started, "beep", noPath};
+    QTest::newRow("launch: not found") << launchOnly << "" << 53
+                                       << QStringList{started, "beep", notFound, check};
+    QTest::newRow("launch: other failure") << launchOnly << "" << -1
+                                           << QStringList{started, "beep"};
+}
+
+void TestClock::timeDoubleClick() {
+    QFETCH(QStringList, stored);
+    QFETCH(QString, refusal);
+    QFETCH(int, launchResult);
+    QFETCH(QStringList, seen);
+    const QStringList keys = {"saikin", "Win", "reboot", "kidou"};
+    for (int i = 0; i < keys.size(); ++i) f->seed("c", keys[i], stored[i]);
+    f->seed("c", "kidouPath", "/opt/My Tools/run --x");
+    const QString recent = f->platform.locations.recentDocumentsFolder();
+    QVERIFY(QDir().mkpath(recent));
+    QFile(recent + "/a.desktop").open(QIODevice::WriteOnly);
+    FakePower& power = f->platform.power;
+    if (!refusal.isEmpty()) power.failure = refusal;
+    QStringList happened;
+    power.onRequest = [&] {
+        happened << (QDir(recent).isEmpty() ? "cleared before " : "") + power.requests.last();
+    };
+    f->platform.launcher.startResult = Launcher::Result(launchResult);
+    f->platform.dialogs.allowPrefix("");
+    QVERIFY(f->start());
+    QTest::mouseDClick(f->control("Label2"), Qt::LeftButton);
+    if (QDir(recent).isEmpty()) happened.prepend("cleared");
+    if (f->platform.lifecycle.endRequests == 1) happened << "end";
+    for (const QString& line : f->platform.launcher.started) happened << "start " + line;
+    QCOMPARE(happened + f->platform.dialogs.events(), seen);
 }
 
 void TestClock::tickDelayAimsJustPastTheSecond_data() {

@@ -54,6 +54,16 @@ unset DISPLAY
 zk_start_xvfb || { fail "Xvfb did not start"; finish; }
 export DISPLAY=$ZK_XVFB_DISPLAY
 
+# Replaces the store with one that holds only the given rows, e.g. "('o','RQ','1'), ('o','btn0','True')".
+seed_store() {
+    rm -rf "$store_dir"
+    mkdir -m 0700 "$store_dir"
+    (umask 077 && sqlite3 "$store" \
+        "CREATE TABLE settings(section TEXT NOT NULL COLLATE NOCASE, key TEXT NOT NULL COLLATE NOCASE,
+                               value TEXT NOT NULL, PRIMARY KEY(section, key));
+         INSERT INTO settings VALUES $1;")
+}
+
 start_clock() {
     "$bin" >>"$log" 2>&1 &
     clock_pid=$!

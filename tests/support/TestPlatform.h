@@ -7,11 +7,22 @@
 #include "FakeDialogs.h"
 #include "platform/Platform.h"
 
+#include <functional>
+
 class FakePower : public Power {
 public:
-    void powerOff() override { requests << "poweroff"; }
-    void reboot() override { requests << "reboot"; }
+    std::optional<QString> powerOff() override { return request("poweroff"); }
+    std::optional<QString> reboot() override { return request("reboot"); }
     QStringList requests;
+    std::optional<QString> failure;  // the reason a refusal gives
+    std::function<void()> onRequest;
+
+private:
+    std::optional<QString> request(const QString& what) {
+        requests << what;
+        if (onRequest) onRequest();
+        return failure;
+    }
 };
 
 class FakeLauncher : public Launcher {

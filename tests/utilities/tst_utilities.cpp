@@ -1,24 +1,30 @@
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestPlatform.h"
+#include "platform/DesktopEntry.h"
 #include "utilities/AutostartEntry.h"
 #include "utilities/Placement.h"
+#include "utilities/RecentDocuments.h"
 #include "utilities/TempFileCleaner.h"
-
-#include <QFile>
 
 class TestUtilities : public QObject {
     Q_OBJECT
 private slots:
     void keepOnScreen_data();
     void keepOnScreen();
-    void autostartRoundTrip_data();
-    void autostartRoundTrip();
+    void autostartEntriesValid_data();
+    void autostartEntriesValid();
     void autostartRemove();
     void recommendedLeft_data();
     void recommendedLeft();
     void cleanerDeletesOnlyUnusedFiles();
     void cleanerReportsEachFailure();
+    void recentFolder();
+    void recentList_data();
+    void recentList();
 };
 
 void TestUtilities::recommendedLeft_data() {
@@ -113,26 +119,33 @@ void TestUtilities::keepOnScreen() {
     QCOMPARE(Placement::keepOnScreen(window, screens, primary), expected);
 }
 
-void TestUtilities::autostartRoundTrip_data() {
-    QTest::addColumn<QString>("command");
-    QTest::newRow("plain") << "/opt/zk/ZKtmpdel";
-    QTest::newRow("blank in folder") << "/home/u/My Apps/ZKTIME";
-    QTest::newRow("japanese") << "/home/u/時計/ZKTIME";
+void TestUtilities::autostartEntriesValid_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("plain") << "/opt/zk";
+    QTest::newRow("blank") << "/home/u/My Apps";
+    QTest::newRow("japanese") << "/home/u/時計";
+    QTest::newRow("quotes") << "/home/u/it's \"q\"";
+    QTest::newRow("dollar and back-quote") << "/home/u/$HOME `id`";
+    QTest::newRow("backslash") << "/home/u/back\\slash";
+    QTest::newRow("percent") << "/home/u/100% %U";
 }
 
-void TestUtilities::autostartRoundTrip() {
-    QFETCH(QString, command);
+// Desktops run the entry only if it is valid, and must get the program's path back exactly.
+void TestUtilities::autostartEntriesValid() {
+    QFETCH(QString, folder);
     QTemporaryDir dir;
-    const AutostartEntry entry(dir.path() + "/autostart", AutostartEntry::kClock);
-    QVERIFY(!entry.exists());
-    QCOMPARE(entry.exec(), QString());
-    QVERIFY(entry.write(command));
-    QVERIFY(entry.exists());
-    QVERIFY(entry.filePath().endsWith("/ZORVEK Inc.TIME.desktop"));
-    const QString exec = entry.exec();
-    QVERIFY(!exec.isEmpty());
-    QCOMPARE(exec.contains(' ') && !command.contains(' '), false);
-    QVERIFY(exec == command || exec == '"' + command + '"');
+    for (const char* name : {AutostartEntry::kClock, AutostartEntry::kCleanup}) {
+        const AutostartEntry entry(dir.path(), name);
+        const QString program = folder + (name == AutostartEntry::kClock ? "/ZKTIME" : "/ZKtmpdel");
+        QVERIFY(entry.write(program));
+        QProcess validate;
+        validate.setProcessChannelMode(QProcess::MergedChannels);
+        validate.start("desktop-file-validate", {entry.filePath()});
+        QVERIFY(validate.waitForFinished());
+        const QString said = QString::fromUtf8(validate.readAll());
+        QVERIFY2(validate.exitCode() == 0 && !said.contains("error"), qPrintable(said));
+        QCOMPARE(DesktopEntry::execArguments(entry.filePath()), QStringList{program});
+    }
 }
 
 void TestUtilities::autostartRemove() {
@@ -142,6 +155,78 @@ void TestUtilities::autostartRemove() {
     QVERIFY(entry.write("/x/ZKtmpdel"));
     QVERIFY(entry.remove());
     QVERIFY(!entry.exists());
+}
+
+void TestUtilities::recentFolder() {
+    TestPlatform os;
+    const QString folder = os.locations.recentDocumentsFolder();
+    RecentDocuments::clear(os.locations, os.dialogs);  // no folder and no list: nothing to do
+    QVERIFY(!QFile::exists(os.locations.recentlyUsedFile()));
+    QVERIFY(QDir().mkpath(folder + "/sub"));
+    for (const char* name : {"/a.desktop", "/b.desktop", "/.hidden", "/sub/inside"})
+        touch(folder + name);
+    touch(os.root() + "/target");
+    QVERIFY(QFile::link(os.root() + "/target", folder + "/link"));
+    QVERIFY(QFile::link(os.root() + "/gone", folder + "/dangling"));
+    QVERIFY(QFile::link(os.root() + "/tmp", folder + "/folder-link"));
+    auto held = std::make_unique<QFile>(folder + "/held");
+    QVERIFY(held->open(QIODevice::WriteOnly));
+    RecentDocuments::clear(os.locations, os.dialogs);
+    const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(folder).entryList(everything, QDir::Name),
+             (QStringList{".hidden", "held", "sub"}));
+    QVERIFY(QFile::exists(os.root() + "/target"));
+    QVERIFY(QFile::exists(folder + "/sub/inside"));
+    QCOMPARE(os.dialogs.beeps(), 1);
+    held.reset();
+    RecentDocuments::clear(os.locations, os.dialogs);
+    RecentDocuments::clear(os.locations, os.dialogs);  // a second press finds nothing
+    QCOMPARE(QDir(folder).entryList(everything, QDir::Name), (QStringList{".hidden", "sub"}));
+    QCOMPARE(os.dialogs.beeps(), 1);
+}
+
+namespace {
+// What GTK reads from a recently-used list, after adding the URIs to it through GTK.
+QString gtkItems(const QString& list, const QStringList& uris = {}) {
+    QProcess gtk;
+    const QString helper = ZK_TEST_DIR "/utilities/recent_list.py";
+    gtk.start("/usr/bin/python3", QStringList{helper, list} + uris);
+    gtk.waitForFinished(30000);
+    if (gtk.exitCode() != 0) return "failed: " + QString::fromUtf8(gtk.readAllStandardError());
+    return QString::fromUtf8(gtk.readAllStandardOutput()).trimmed();
+}
+}  // namespace
+
+void TestUtilities::recentList_data() {
+    QTest::addColumn<QString>("before");
+    QTest::newRow("GTK's own list") << "gtk";
+    QTest::newRow("garbage") << "garbage";
+    QTest::newRow("10 MB") << "huge";
+    QTest::newRow("link to another file") << "link";
+    QTest::newRow("missing") << "missing";
+}
+
+void TestUtilities::recentList() {
+    QFETCH(QString, before);
+    TestPlatform os;
+    const QString list = os.locations.recentlyUsedFile(), other = os.root() + "/other";
+    QVERIFY(QDir().mkpath(QFileInfo(list).path()));
+    QFile file(before == "link" ? other : list);
+    if (before == "gtk") QCOMPARE(gtkItems(list, {"file:///etc/hosts", "file:///etc/passwd"}), "2");
+    if (before != "gtk" && before != "missing") {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray garbage("\0\xff<xbel><bo", 11);
+        file.write(before == "huge" ? QByteArray(10 << 20, '<') : garbage);
+        file.close();
+    }
+    if (before == "link") QVERIFY(QFile::link(other, list));
+    RecentDocuments::clear(os.locations, os.dialogs);
+    QCOMPARE(os.dialogs.beeps(), 0);
+    QCOMPARE(QFileInfo::exists(list), before != "missing");
+    if (before == "missing") return;
+    QCOMPARE(gtkItems(list), "0");
+    QVERIFY(!QFileInfo(list).isSymLink());
+    QCOMPARE(QFileInfo(other).size(), before == "link" ? 11 : 0);
 }
 
 QTEST_GUILESS_MAIN(TestUtilities)
