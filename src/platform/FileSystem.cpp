@@ -8,26 +8,22 @@
 
 namespace FileSystem {
 
-QSet<QString> filesHeldOpen() {
-    QSet<QString> open;
+QSet<FileId> filesHeldOpen() {
+    QSet<FileId> open;
     const QDir proc("/proc");
     for (const QString& pid : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         if (!pid.front().isDigit()) continue;
         const QDir fds("/proc/" + pid + "/fd");
-        for (const QString& fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
-            const QString target = QFile::symLinkTarget(fds.filePath(fd));
-            if (!target.isEmpty()) open.insert(target);
+        for (const QString& fd :
+             fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+            struct stat info {};
+            if (::stat(QFile::encodeName(fds.filePath(fd)).constData(), &info) == 0)
+                open.insert({quint64(info.st_dev), quint64(info.st_ino)});
         }
     }
     return open;
 }
 
-bool isFileOrLink(const QString& path) {
-    struct stat info {};
-    if (lstat(QFile::encodeName(path).constData(), &info) != 0) return false;
-    return S_ISREG(info.st_mode) || S_ISLNK(info.st_mode);
-}
-
-bool removeEntry(const QString& path) { return ::unlink(QFile::encodeName(path).constData()) == 0; }
+uint currentUser() { return ::geteuid(); }
 
 }  // namespace FileSystem

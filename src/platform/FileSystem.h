@@ -1,17 +1,27 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QSet>
 #include <QString>
 
-// File-system facts that Qt does not offer: which files running processes hold open, and
-// entries judged and removed as themselves, never through a symbolic link.
+// File-system facts and operations that Qt does not offer. Each acts on the entry itself and
+// never through a symbolic link.
 namespace FileSystem {
 
-// Paths that some process visible to us holds open.
-QSet<QString> filesHeldOpen();
-// A regular file or a symbolic link (not what it points at).
-bool isFileOrLink(const QString& path);
-// Removes the directory entry itself; a link goes, its target stays.
-bool removeEntry(const QString& path);
+// A file's identity, whatever names lead to it.
+struct FileId {
+    quint64 device = 0;
+    quint64 inode = 0;
+    friend bool operator==(const FileId&, const FileId&) = default;
+};
+inline size_t qHash(const FileId& id, size_t seed = 0) {
+    return qHashMulti(seed, id.device, id.inode);
+}
+
+// The files that some process visible to us holds open.
+QSet<FileId> filesHeldOpen();
+
+// The user this program runs as.
+uint currentUser();
 
 }  // namespace FileSystem

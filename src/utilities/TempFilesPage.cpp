@@ -43,7 +43,7 @@ TempFilesPage::TempFilesPage(SettingsWindow& window)
 }
 
 void TempFilesPage::listTempFiles() {
-    showList(TempFileCleaner::list(window_.app().platform().locations.tempFolder()));
+    showList(TempFileCleaner(window_.app().platform().locations.tempFolder()).list());
     tmpLabel_->setText(QStringLiteral("不要なファイル(*.tmp)を %1個 検出しました").arg(File1_->count()));
 }
 
@@ -55,7 +55,11 @@ void TempFilesPage::showList(const QStringList& names) {
 void TempFilesPage::DeleteT_Click() {
     const Application& app = window_.app();
     Dialogs& dialogs = app.platform().dialogs;
-    showList(TempFileCleaner::clean(app.platform().locations.tempFolder(), [&] { dialogs.beep(); }));
+    // Only what the user saw listed is deleted, not what has turned up since.
+    QStringList listed;
+    for (int i = 0; i < File1_->count(); ++i) listed << File1_->item(i)->text();
+    const TempFileCleaner cleaner(app.platform().locations.tempFolder());
+    showList(cleaner.clean(listed, [&] { dialogs.beep(); }).left);
     tmpLabel_->setText(
         QStringLiteral("次のファイルは現在使用中の為 消去できません！（%1個）").arg(File1_->count()));
 }

@@ -1,6 +1,12 @@
+#include <sys/stat.h>
+
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "AppFixture.h"
+#include "settings/SettingsWindow.h"
 #include "utilities/AutostartEntry.h"
 #include "utilities/Placement.h"
 #include "utilities/TempFileCleaner.h"
@@ -18,7 +24,10 @@ private slots:
     void recommendedLeft_data();
     void recommendedLeft();
     void cleanerDeletesOnlyUnusedFiles();
-    void cleanerReportsEachFailure();
+    void cleanerKeepsWhatItMayNotDelete_data();
+    void cleanerKeepsWhatItMayNotDelete();
+    void cleanerStaysInItsFolder();
+    void deleteButtonDeletesWhatWasListed();
 };
 
 void TestUtilities::recommendedLeft_data() {
@@ -59,35 +68,82 @@ void TestUtilities::cleanerDeletesOnlyUnusedFiles() {
     QVERIFY(QFile::link(elsewhere.path() + "/target.tmp", t + "/link.tmp"));
     QVERIFY(QDir().mkpath(t + "/folder.tmp"));
     touch(t + "/folder.tmp/inside.tmp");
+    QCOMPARE(mkfifo(QFile::encodeName(t + "/fifo.tmp").constData(), 0600), 0);
     QFile held(t + "/held.tmp");
     QVERIFY(held.open(QIODevice::WriteOnly));  // a running program has it open
 
-    QCOMPARE(TempFileCleaner::list(t),
-             (QStringList{".hidden.tmp", "a.tmp", "held.tmp", "link.tmp", "readonly.tmp"}));
+    const TempFileCleaner cleaner(t);
+    const QStringList listed = cleaner.list();
+    QCOMPARE(listed, (QStringList{".hidden.tmp", "a.tmp", "held.tmp", "link.tmp", "readonly.tmp"}));
     int failures = 0;
-    const QStringList left = TempFileCleaner::clean(t, [&] { ++failures; });
-    QCOMPARE(left, QStringList{"held.tmp"});
+    const auto outcome = cleaner.clean(listed, [&] { ++failures; });
+    QCOMPARE(outcome.left, QStringList{"held.tmp"});
     QCOMPARE(failures, 1);
+    QCOMPARE(outcome.inUse, 1);
     QVERIFY(QFile::exists(elsewhere.path() + "/target.tmp"));  // the link went, not its target
     QVERIFY(QFile::exists(t + "/folder.tmp/inside.tmp"));
     QVERIFY(QFile::exists(t + "/keep.txt"));
-    held.close();
-    QCOMPARE(TempFileCleaner::clean(t, [&] { ++failures; }), QStringList{});
-    QCOMPARE(failures, 1);
 }
 
-void TestUtilities::cleanerReportsEachFailure() {
+void TestUtilities::cleanerKeepsWhatItMayNotDelete_data() {
+    QTest::addColumn<int>("user");  // 0: the runner; 1: somebody else runs the cleaner
+    QTest::addColumn<bool>("listed");
+    QTest::addColumn<bool>("held");
+    QTest::addColumn<int>("inUse");
+    QTest::addColumn<int>("refused");
+    QTest::newRow("in use") << 0 << true << true << 1 << 0;
+    QTest::newRow("another user's") << 1 << true << false << 0 << 1;
+    QTest::newRow("another user's, in use") << 1 << true << true << 0 << 1;
+    QTest::newRow("not listed") << 0 << false << false << 0 << 0;
+}
+
+void TestUtilities::cleanerKeepsWhatItMayNotDelete() {
+    QFETCH(int, user);
+    QFETCH(bool, listed);
+    QFETCH(bool, held);
     QTemporaryDir temp;
-    QList<QFile*> open;
-    for (const char* name : {"x.tmp", "y.tmp", "z.tmp"}) {
-        auto* file = new QFile(temp.path() + "/" + name);
-        QVERIFY(file->open(QIODevice::WriteOnly));
-        open << file;
-    }
+    touch(temp.path() + "/x.tmp");
+    QFile file(temp.path() + "/x.tmp");
+    if (held) QVERIFY(file.open(QIODevice::ReadOnly));
+    const TempFileCleaner cleaner(temp.path(), FileSystem::currentUser() + user);
     int failures = 0;
-    QCOMPARE(TempFileCleaner::clean(temp.path(), [&] { ++failures; }).size(), 3);
-    QCOMPARE(failures, 3);
-    qDeleteAll(open);
+    const auto outcome = cleaner.clean(listed ? cleaner.list() : QStringList{}, [&] { ++failures; });
+    QTEST(outcome.inUse, "inUse");
+    QTEST(outcome.refused, "refused");
+    QCOMPARE(failures, outcome.inUse + outcome.refused);
+    QCOMPARE(outcome.left, failures ? QStringList{"x.tmp"} : QStringList{});
+    QVERIFY(QFile::exists(file.fileName()));
+}
+
+void TestUtilities::cleanerStaysInItsFolder() {
+    QTemporaryDir temp;
+    const QString folder = temp.path() + "/tmp";
+    QVERIFY(QDir().mkpath(folder));
+    touch(folder + "/x.tmp");
+    const TempFileCleaner cleaner(folder);
+    const QStringList listed = cleaner.list();
+    // The folder is swapped for another one of the same name before the deletion.
+    QVERIFY(QDir().rename(folder, temp.path() + "/moved"));
+    QVERIFY(QDir().mkpath(folder));
+    touch(folder + "/x.tmp");
+    QCOMPARE(cleaner.clean(listed, [] {}).left, QStringList{});
+    QVERIFY(!QFile::exists(temp.path() + "/moved/x.tmp"));
+    QVERIFY(QFile::exists(folder + "/x.tmp"));
+    QVERIFY(QFile::link(temp.path() + "/moved", temp.path() + "/link"));
+    QVERIFY(!TempFileCleaner(temp.path() + "/link").isOpen());
+}
+
+void TestUtilities::deleteButtonDeletesWhatWasListed() {
+    AppFixture f;
+    const QString temp = f.platform.locations.tempFolder();
+    touch(temp + "/listed.tmp");
+    QVERIFY(f.start());
+    f.app->openSettings();
+    touch(temp + "/later.tmp");
+    f.app->settings()->findChild<QPushButton*>("DeleteT")->click();
+    QVERIFY(!QFile::exists(temp + "/listed.tmp"));
+    QVERIFY(QFile::exists(temp + "/later.tmp"));
+    QCOMPARE(f.app->settings()->findChild<QListWidget*>("File1")->count(), 0);
 }
 
 void TestUtilities::keepOnScreen_data() {
@@ -144,5 +200,5 @@ void TestUtilities::autostartRemove() {
     QVERIFY(!entry.exists());
 }
 
-QTEST_GUILESS_MAIN(TestUtilities)
+QTEST_MAIN(TestUtilities)
 #include "tst_utilities.moc"
