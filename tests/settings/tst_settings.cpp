@@ -5,12 +5,16 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "AppFixture.h"
 #include "settings/SettingsRecord.h"
 #include "settings/SettingsStore.h"
+#include "settings/SettingsWindow.h"
 #include "settings/StoredValue.h"
+#include "settings/TabStrip.h"
 
 class TestSettings : public QObject {
     Q_OBJECT
@@ -34,6 +38,8 @@ private slots:
     void unwritableStoreReportsEverySave();
     void transactionIsAllOrNothing();
     void killedWriterLosesNoReturnedSave();
+    void extremePositions_data();
+    void extremePositions();
 
     void intConversion_data();
     void intConversion();
@@ -236,6 +242,31 @@ void TestSettings::killedWriterLosesNoReturnedSave() {
                  QString::number(i));
 }
 
+void TestSettings::extremePositions_data() {
+    QTest::addColumn<QString>("value");
+    for (const char* value : {"32212254000", "-32212254000", "2147483647", "nan", "-inf", "1e999",
+                              "-0", "0x7fffffff", " "})
+        QTest::newRow(value) << value;
+}
+
+// Every position and the tab hold the value; the sanitizers catch any overflow on the way.
+void TestSettings::extremePositions() {
+    QFETCH(QString, value);
+    AppFixture fixture;
+    AppFixture* f = &fixture;
+    for (const char* key : {"left", "top", "tool1left", "tool1top", "Tab"})
+        f->seed("set", key, value);
+    QVERIFY(f->start());
+    f->app->openSettings();
+    SettingsWindow* w = f->app->settings();
+    const QRect screen = f->platform.screens.primaryScreen();
+    QVERIFY(screen.intersects(f->clock()->geometry()) && screen.intersects(w->geometry()));
+    QCOMPARE(w->tabs().currentIndex(), 0);
+    w->close();
+    for (const char* key : {"tool1left", "tool1top", "Tab"})
+        QVERIFY(QRegularExpression("^-?\\d+$").match(f->stored("set", key)).hasMatch());
+}
+
 void TestSettings::intConversion_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("expected");
@@ -393,5 +424,5 @@ void TestSettings::recordTreatsJunkAsDefault() {
     QCOMPARE(store.get("set", "DateColor", ""), QString("0"));
 }
 
-QTEST_GUILESS_MAIN(TestSettings)
+QTEST_MAIN(TestSettings)
 #include "tst_settings.moc"
