@@ -111,6 +111,7 @@ void SettingsWindow::placeWindow() {
 }
 
 void SettingsWindow::Save_Click() {
+    const SettingsStore::Action apply(app_.store());
     app_.unloadClock();
     clockDisplay_->applyPosition();
     alarms_->apply();
@@ -125,6 +126,7 @@ void SettingsWindow::Save_Click() {
 }
 
 void SettingsWindow::OK_Click() {
+    const SettingsStore::Action ok(app_.store());  // Apply and close report as one
     Save_Click();
     close();
 }
@@ -146,6 +148,7 @@ void SettingsWindow::closeEvent(QCloseEvent* event) {
 
 void SettingsWindow::Form_Unload() {
     SettingsStore& store = app_.store();
+    const SettingsStore::Action close(store);
     store.save("set", "Tab", QString::number(SSTab1_->currentIndex()));
     store.save("set", "tool1top", QString::number(qRound64(twips(y()))));
     store.save("set", "tool1left", QString::number(qRound64(twips(x()))));
