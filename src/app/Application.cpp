@@ -15,11 +15,7 @@ bool Application::start() {
     if (platform_.lifecycle.otherInstanceRunning()) return false;
     store_ = std::make_unique<SettingsStore>(platform_.locations.settingsFile());
     store_->onWriteFailure([this](const QString& reason) { reportWriteFailure(reason); });
-    const QString damaged = store_->openReport().damagedCopy;
-    if (!damaged.isEmpty()) {
-        platform_.dialogs.message(nullptr, UiText::storeDamaged + "\r\n" + damaged,
-                                  Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
-    }
+    announceStore();
     loadClock(false);
     return true;
 }
@@ -54,10 +50,22 @@ void Application::settingsClosed() {
 
 void Application::endProgram() { platform_.lifecycle.endProgram(); }
 
+// Once at start: a store file kept aside, or a store that cannot keep what the user changes.
+void Application::announceStore() {
+    const SettingsStore::OpenReport& report = store_->openReport();
+    if (!report.damagedCopy.isEmpty())
+        warn(UiText::storeDamaged + "\r\n" + report.damagedCopy + "\r\n" +
+             UiText::valuesSalvaged.arg(report.salvaged));
+    if (!report.writable) warn(UiText::storeReadOnly + "\r\n" + report.problem);
+}
+
 void Application::reportWriteFailure(const QString& reason) {
     platform_.dialogs.beep();
-    platform_.dialogs.message(nullptr, UiText::saveFailed + "\r\n" + reason, Dialogs::Buttons::Ok,
-                              Dialogs::Icon::Warning);
+    warn(UiText::saveFailed + "\r\n" + reason);
+}
+
+void Application::warn(const QString& text) {
+    platform_.dialogs.message(nullptr, text, Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
 }
 
 SettingsWindow* Application::settings() { return settings_.data(); }

@@ -52,7 +52,9 @@ public:
     int scheduleShown = 0;
 
 private:
+    void announceStore();
     void reportWriteFailure(const QString& reason);
+    void warn(const QString& text);
 
     Platform platform_;
     std::unique_ptr<SettingsStore> store_;

@@ -188,6 +188,7 @@ void ClockWindow::ring(int slot) {
     if (record.Topmost == 0) SetTopmost();
     if (alarm.once) {
         alarm.onoff = 0;
+        const SettingsStore::Action switchOff(app_.store());
         app_.store().save("ALM", QStringLiteral("onoff%1").arg(slot + 1), "0");
     }
 }

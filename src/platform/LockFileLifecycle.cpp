@@ -1,13 +1,15 @@
 #include "platform/LockFileLifecycle.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QStandardPaths>
+#include <QFileInfo>
+
+#include "platform/FileSystem.h"
+#include "platform/XdgLocations.h"
 
 bool LockFileLifecycle::otherInstanceRunning() {
     if (lock_) return false;  // this copy already holds the lock
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
+    const QString folder = lockFolder();
+    if (folder.isEmpty()) return false;  // with no private folder, running beats never starting
     auto lock = std::make_unique<QLockFile>(folder + "/ZKTIME.lock");
     lock->setStaleLockTime(0);  // only a dead owner makes a lock stale
     if (!lock->tryLock(0)) return lock->error() == QLockFile::LockFailedError;
@@ -16,3 +18,11 @@ bool LockFileLifecycle::otherInstanceRunning() {
 }
 
 void LockFileLifecycle::endProgram() { QCoreApplication::exit(0); }
+
+QString LockFileLifecycle::lockFolder() {
+    const QString runtime = FileSystem::privateFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+    if (!runtime.isEmpty()) return runtime;
+    const QString settings = QFileInfo(XdgLocations().settingsFile()).path();
+    FileSystem::makePrivateFolder(settings);
+    return FileSystem::privateFolder(settings);
+}

@@ -5,11 +5,16 @@
 
 #include "platform/Lifecycle.h"
 
-// One copy per user: a lock file in the runtime folder; a lock left by a dead process is taken over.
+// One copy per user: a lock file in a folder that only the user may enter; a lock left by a dead
+// process is taken over.
 class LockFileLifecycle : public Lifecycle {
 public:
     bool otherInstanceRunning() override;
     void endProgram() override;
+
+    // The runtime folder when it is the user's own and private, else the settings folder. Never
+    // a shared folder, where another user's file could keep the clock from ever starting.
+    static QString lockFolder();
 
 private:
     std::unique_ptr<QLockFile> lock_;

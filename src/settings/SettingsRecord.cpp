@@ -20,8 +20,8 @@ struct Field {
 Setter integer(int SettingsRecord::*member) {
     return [member](SettingsRecord& r, const QString& t) { r.*member = StoredValue::toInt(t); };
 }
-Setter number(double SettingsRecord::*member) {
-    return [member](SettingsRecord& r, const QString& t) { r.*member = StoredValue::toDouble(t); };
+Setter position(double SettingsRecord::*member) {
+    return [member](SettingsRecord& r, const QString& t) { r.*member = StoredValue::toTwips(t); };
 }
 Setter boolean(bool SettingsRecord::*member) {
     return [member](SettingsRecord& r, const QString& t) { r.*member = StoredValue::toBool(t); };
@@ -50,8 +50,8 @@ std::vector<Field> fieldTable() {
     std::vector<Field> fields = {
         {"set", "LOCK", "0", integer(&SettingsRecord::LOCK)},
         {"set", "OPENCheck", "0", integer(&SettingsRecord::OPENCheck)},
-        {"set", "left", "0", number(&SettingsRecord::left)},
-        {"set", "top", "0", number(&SettingsRecord::top)},
+        {"set", "left", "0", position(&SettingsRecord::left)},
+        {"set", "top", "0", position(&SettingsRecord::top)},
         {"set", "Topmost", "0", integer(&SettingsRecord::Topmost)},
     };
     for (int slot = 0; slot < 3; ++slot) addAlarm(fields, slot);

@@ -3,10 +3,12 @@
 #include <sqlite3.h>
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+#include <cstring>
+
+#include "platform/FileSystem.h"
 
 namespace {
 
@@ -15,6 +17,10 @@ constexpr const char* kSchema =
     "section TEXT NOT NULL COLLATE NOCASE, key TEXT NOT NULL COLLATE NOCASE,"
     " value TEXT NOT NULL, PRIMARY KEY(section, key))";
 
+// A store that another program keeps locked fails within about this time, never freezing
+// the window for long.
+constexpr int kLockWaitMs = 1000;
+
 // A statement that finalises itself; binds every argument as text of exact length.
 class Statement {
 public:
@@ -22,12 +28,14 @@ public:
     ~Statement() { sqlite3_finalize(stmt_); }
     bool ok() const { return stmt_ != nullptr; }
     void bind(const QStringList& args) {
+        sqlite3_reset(stmt_);
         for (int i = 0; i < args.size(); ++i) {
             const QByteArray text = args[i].toUtf8();
             sqlite3_bind_text(stmt_, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
         }
     }
     int step() { return sqlite3_step(stmt_); }
+    bool isNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
     QString text(int column) const {
         const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt_, column));
         return QString::fromUtf8(data, sqlite3_column_bytes(stmt_, column));
@@ -44,31 +52,32 @@ void createPrivateFile(const QString& path) {
     file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner);
 }
 
+bool isDamage(int code) {
+    code &= 0xff;
+    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
+}
+
 }  // namespace
 
-SettingsStore::SettingsStore(const QString& path) : path_(path) {
-    const QFileInfo info(path);
-    QDir().mkpath(info.absolutePath());
-    QFile::setPermissions(info.absolutePath(),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (!info.exists()) createPrivateFile(path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);  // it holds the password
+SettingsStore::Action::Action(SettingsStore& store) : store_(store) { ++store_.actionDepth_; }
 
-    if (openFile(SQLITE_OPEN_READWRITE, path) && prepareSchema()) return;
-    const int code = db_ ? sqlite3_errcode(db_) : SQLITE_CANTOPEN;
-    if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT) {
-        moveDamagedAside();
+SettingsStore::Action::~Action() {
+    if (--store_.actionDepth_ > 0) return;
+    store_.actionFailed_ = false;
+    sqlite3_busy_timeout(store_.db_, kLockWaitMs);
+}
+
+SettingsStore::SettingsStore(const QString& path) : path_(path) {
+    FileSystem::makePrivateFolder(QFileInfo(path).path());
+    if (!QFileInfo::exists(path)) createPrivateFile(path);
+    Verdict verdict = openStore();
+    if (verdict == Verdict::Damaged && keepAside()) {
         createPrivateFile(path);
-        if (openFile(SQLITE_OPEN_READWRITE, path) && prepareSchema()) return;
+        verdict = openStore();
+        if (verdict == Verdict::Writable) report_.salvaged = salvage(report_.damagedCopy);
     }
-    report_.problem = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("cannot open");
-    // Reading may still work where writing cannot; failing that, the program runs on defaults.
-    const QString uri = QUrl::fromLocalFile(path).toString() + "?immutable=1";
-    if (!(QFileInfo(path).isReadable() && openFile(SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, uri) &&
-          exec("SELECT count(*) FROM settings")))
-        openInMemory();
-    report_.writable = false;
-    exec("PRAGMA query_only=ON");
+    if (verdict != Verdict::Damaged) tightenFiles();
+    if (verdict != Verdict::Writable) fallBackToReading();
 }
 
 SettingsStore::~SettingsStore() { sqlite3_close(db_); }
@@ -77,14 +86,110 @@ bool SettingsStore::openFile(int flags, const QString& uri) {
     sqlite3_close(db_);
     db_ = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(uri).constData(), &db_, flags, nullptr);
-    if (rc != SQLITE_OK) return false;
-    sqlite3_busy_timeout(db_, 5000);
+    sqlite3_busy_timeout(db_, kLockWaitMs);
+    return rc == SQLITE_OK;
+}
+
+SettingsStore::Verdict SettingsStore::openStore() {
+    const QFileInfo file(path_);
+    if (file.exists() && !file.isFile()) return Verdict::Damaged;  // a folder stands in its place
+    // Checked through a read-only connection, which never changes a file it then keeps aside:
+    // a writer would merge the WAL into it on closing.
+    if (!openFile(SQLITE_OPEN_READONLY, path_)) return Verdict::Unusable;
+    const Verdict verdict = check();
+    if (verdict != Verdict::Writable) return verdict;
+    if (!openFile(SQLITE_OPEN_READWRITE, path_)) return Verdict::Unusable;
+    if (!(exec("PRAGMA journal_mode=WAL") && exec("PRAGMA synchronous=FULL") && exec(kSchema)))
+        return Verdict::Unusable;
+    if (sqlite3_db_readonly(db_, "main") != 1) return Verdict::Writable;
+    report_.problem = path_ + ": " + sqlite3_errstr(SQLITE_READONLY);
+    return Verdict::Unusable;
+}
+
+// Whether the open file can serve as the store: intact, and holding the settings table or
+// nothing at all.
+SettingsStore::Verdict SettingsStore::check() {
+    Statement quick(db_, "PRAGMA quick_check");
+    int rc = quick.ok() ? quick.step() : sqlite3_errcode(db_);
+    for (; rc == SQLITE_ROW; rc = quick.step())
+        if (quick.text(0) != QLatin1String("ok")) return Verdict::Damaged;
+    if (rc != SQLITE_DONE) return isDamage(rc) ? Verdict::Damaged : Verdict::Unusable;
+    return schemaFits() ? Verdict::Writable : Verdict::Damaged;
+}
+
+bool SettingsStore::schemaFits() {
+    const QString type =
+        firstText("SELECT type FROM sqlite_schema WHERE name = 'settings' COLLATE NOCASE");
+    // No settings table: a new, empty store, or some other program's file.
+    if (type.isEmpty()) return firstText("SELECT count(*) FROM sqlite_schema") == "0";
+    if (type != "table") return false;
+    QStringList columns;
+    Statement info(db_, "SELECT name || ':' || pk FROM pragma_table_info('settings')");
+    while (info.step() == SQLITE_ROW) columns << info.text(0);
+    if (columns != QStringList{"section:1", "key:2", "value:0"}) return false;
+    for (const char* column : {"section", "key"}) {
+        const char* collation = nullptr;
+        if (sqlite3_table_column_metadata(db_, "main", "settings", column, nullptr, &collation,
+                                          nullptr, nullptr, nullptr) != SQLITE_OK ||
+            qstricmp(collation, "NOCASE") != 0)
+            return false;
+    }
     return true;
 }
 
-bool SettingsStore::prepareSchema() {
-    return exec("PRAGMA journal_mode=WAL") && exec("PRAGMA synchronous=FULL") && exec(kSchema) &&
-           exec("SELECT count(*) FROM settings");
+// The file is renamed, never changed or deleted. Its WAL and index move with it, since the
+// WAL may hold committed rows.
+bool SettingsStore::keepAside() {
+    sqlite3_close(db_);
+    db_ = nullptr;
+    const QString stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
+    const QString copy = path_ + ".damaged-" + stamp;
+    if (!FileSystem::renameNoReplace(path_, copy)) return false;
+    for (const char* suffix : {"-wal", "-shm"})
+        FileSystem::renameNoReplace(path_ + suffix, copy + suffix);
+    report_.damagedCopy = copy;
+    return true;
+}
+
+// A damaged page ends a scan, so the table is read from both ends; the rows before and after
+// the damage are saved.
+int SettingsStore::salvage(const QString& copy) {
+    sqlite3* old = nullptr;
+    sqlite3_open_v2(QFile::encodeName(copy).constData(), &old, SQLITE_OPEN_READONLY, nullptr);
+    int copied = 0;
+    transaction([&] {
+        Statement insert(db_, "INSERT OR IGNORE INTO settings VALUES(?, ?, ?)");
+        for (const char* order : {"", " ORDER BY rowid DESC"}) {
+            const QByteArray sql = QByteArray("SELECT section, key, value FROM settings") + order;
+            Statement rows(old, sql.constData());
+            while (rows.ok() && rows.step() == SQLITE_ROW) {
+                if (rows.isNull(0) || rows.isNull(1) || rows.isNull(2)) continue;
+                insert.bind({rows.text(0), rows.text(1), rows.text(2)});
+                if (insert.step() == SQLITE_DONE) copied += sqlite3_changes(db_);
+            }
+        }
+        return true;
+    });
+    sqlite3_close(old);
+    return copied;
+}
+
+// The store and its journal files hold the password: nobody but the owner may read them. Modes
+// are only ever narrowed, so a store the user made read-only stays read-only.
+void SettingsStore::tightenFiles() const {
+    for (const char* suffix : {"", "-wal", "-shm"})
+        FileSystem::removeGroupAndOtherAccess(path_ + suffix);
+}
+
+// Reading may still work where writing cannot; failing that, the program runs on defaults.
+void SettingsStore::fallBackToReading() {
+    if (report_.problem.isEmpty()) report_.problem = reason();
+    const QString uri = QUrl::fromLocalFile(path_).toString() + "?immutable=1";
+    if (!(QFileInfo(path_).isReadable() && openFile(SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, uri) &&
+          exec("SELECT count(*) FROM settings")))
+        openInMemory();
+    report_.writable = false;
+    exec("PRAGMA query_only=ON");
 }
 
 void SettingsStore::openInMemory() {
@@ -92,16 +197,17 @@ void SettingsStore::openInMemory() {
     exec(kSchema);
 }
 
-void SettingsStore::moveDamagedAside() {
-    sqlite3_close(db_);
-    db_ = nullptr;
-    const QString stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
-    const QString target = path_ + ".damaged-" + stamp;
-    if (QFile::rename(path_, target)) {
-        report_.damagedCopy = target;
-        QFile::remove(path_ + "-wal");
-        QFile::remove(path_ + "-shm");
-    }
+// Why the last step failed, in the system's words when it gave any.
+QString SettingsStore::reason() const {
+    const int error = db_ ? sqlite3_system_errno(db_) : 0;
+    const QString why = error != 0 ? QString::fromLocal8Bit(std::strerror(error))
+                                   : QString::fromUtf8(sqlite3_errmsg(db_));
+    return path_ + ": " + why;
+}
+
+QString SettingsStore::firstText(const char* sql) const {
+    Statement statement(db_, sql);
+    return statement.ok() && statement.step() == SQLITE_ROW ? statement.text(0) : QString();
 }
 
 bool SettingsStore::exec(const char* sql) {
@@ -136,6 +242,7 @@ bool SettingsStore::deleteKey(const QString& section, const QString& key) {
 }
 
 bool SettingsStore::changeRows(const char* sql, const QStringList& args, bool mustChange) {
+    if (!report_.writable) return fail(report_.problem);
     Statement statement(db_, sql);
     if (!statement.ok()) return fail(QString::fromUtf8(sqlite3_errmsg(db_)));
     statement.bind(args);
@@ -150,6 +257,7 @@ bool SettingsStore::changeRows(const char* sql, const QStringList& args, bool mu
 
 bool SettingsStore::transaction(const std::function<bool()>& steps) {
     if (transactionDepth_ > 0) return steps();
+    if (!report_.writable) return fail(report_.problem);
     if (!exec("BEGIN IMMEDIATE")) return fail(QString::fromUtf8(sqlite3_errmsg(db_)));
     ++transactionDepth_;
     const bool done = steps();
@@ -162,6 +270,11 @@ bool SettingsStore::transaction(const std::function<bool()>& steps) {
 
 bool SettingsStore::fail(const QString& reason) {
     lastError_ = reason;
-    if (writeFailed_) writeFailed_(reason);
+    const bool reported = actionFailed_;
+    if (actionDepth_ > 0) {
+        actionFailed_ = true;
+        sqlite3_busy_timeout(db_, 0);  // the rest of the action does not wait for the lock again
+    }
+    if (!reported && writeFailed_) writeFailed_(reason);
     return false;
 }

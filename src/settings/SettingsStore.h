@@ -9,12 +9,29 @@ struct sqlite3;
 // to letter case, every value returned exactly as saved.
 class SettingsStore {
 public:
-    // What opening found; damagedCopy names a file that could not be read as a store and was
-    // moved aside; writable is false when the store could only be opened for reading.
+    // What opening found. A file that failed the check was kept aside as damagedCopy and the
+    // values that could still be read from it were copied into the fresh store. When writable
+    // is false, problem says why, and every write fails.
     struct OpenReport {
         QString damagedCopy;
+        int salvaged = 0;
         bool writable = true;
         QString problem;
+    };
+
+    // One user action (Apply, OK, a close, a note, a lock change). Its first failing write is
+    // reported; later ones are not, and no longer wait for a lock held by another program. An
+    // action opened inside another one is part of it. A write outside any action is an action
+    // of its own.
+    class Action {
+    public:
+        explicit Action(SettingsStore& store);
+        ~Action();
+        Action(const Action&) = delete;
+        Action& operator=(const Action&) = delete;
+
+    private:
+        SettingsStore& store_;
     };
 
     explicit SettingsStore(const QString& path);
@@ -34,14 +51,23 @@ public:
     bool transaction(const std::function<bool()>& steps);
 
     QString lastError() const { return lastError_; }
-    // Called with the reason whenever a write fails.
+    // Called with the reason for the first failing write of each action.
     void onWriteFailure(std::function<void(const QString&)> handler) { writeFailed_ = handler; }
 
 private:
+    enum class Verdict { Writable, Damaged, Unusable };
+
     bool openFile(int flags, const QString& uri);
-    bool prepareSchema();
+    Verdict openStore();
+    Verdict check();
+    bool schemaFits();
+    bool keepAside();
+    int salvage(const QString& copy);
+    void tightenFiles() const;
+    void fallBackToReading();
     void openInMemory();
-    void moveDamagedAside();
+    QString reason() const;
+    QString firstText(const char* sql) const;
     bool exec(const char* sql);
     bool changeRows(const char* sql, const QStringList& args, bool mustChange);
     bool fail(const QString& reason);
@@ -51,5 +77,7 @@ private:
     OpenReport report_;
     QString lastError_;
     int transactionDepth_ = 0;
+    int actionDepth_ = 0;
+    bool actionFailed_ = false;
     std::function<void(const QString&)> writeFailed_;
 };

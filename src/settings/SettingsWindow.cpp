@@ -143,14 +143,15 @@ void SettingsWindow::Form_Load() {
 
 // The stored position, pulled back onto a screen when it would leave the window out of sight.
 void SettingsWindow::placeWindow() {
-    const double top = StoredValue::toDouble(app_.store().get("set", "tool1top", "0"));
-    const double left = StoredValue::toDouble(app_.store().get("set", "tool1left", "0"));
+    const int top = StoredValue::toTwips(app_.store().get("set", "tool1top", "0"));
+    const int left = StoredValue::toTwips(app_.store().get("set", "tool1left", "0"));
     const ScreenMetrics& screens = app_.platform().screens;
     const QRect wanted(px(left), px(top), frameGeometry().width(), frameGeometry().height());
     move(Placement::keepOnScreen(wanted, screens.screens(), screens.primaryScreen()).topLeft());
 }
 
 void SettingsWindow::Save_Click() {
+    const SettingsStore::Action apply(app_.store());
     app_.unloadClock();
     clockDisplay_->applyPosition();
     alarms_->apply();
@@ -165,6 +166,7 @@ void SettingsWindow::Save_Click() {
 }
 
 void SettingsWindow::OK_Click() {
+    const SettingsStore::Action ok(app_.store());  // Apply and close report as one
     Save_Click();
     close();
 }
@@ -186,9 +188,10 @@ void SettingsWindow::closeEvent(QCloseEvent* event) {
 
 void SettingsWindow::Form_Unload() {
     SettingsStore& store = app_.store();
+    const SettingsStore::Action close(store);
     store.save("set", "Tab", QString::number(SSTab1_->currentIndex()));
-    store.save("set", "tool1top", QString::number(twips(y())));
-    store.save("set", "tool1left", QString::number(twips(x())));
+    store.save("set", "tool1top", QString::number(qRound64(twips(y()))));
+    store.save("set", "tool1left", QString::number(qRound64(twips(x()))));
     app_.reloadClock(false);
     app_.settingsClosed();
 }

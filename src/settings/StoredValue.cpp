@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 
 namespace StoredValue {
 
@@ -15,6 +16,12 @@ double toDouble(const QString& text, double fallback) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     return ok ? value : fallback;
+}
+
+int toTwips(const QString& text) {
+    const double value = toDouble(text);
+    if (!std::isfinite(value)) return 0;
+    return int(std::lround(std::clamp(value, double(-kMaxTwips), double(kMaxTwips))));
 }
 
 bool toBool(const QString& text, bool fallback) {

@@ -10,6 +10,10 @@ namespace StoredValue {
 
 int toInt(const QString& text, int fallback = 0);
 double toDouble(const QString& text, double fallback = 0.0);
+// A stored position in whole twips, 0 when unreadable, and never beyond a bound that no desktop
+// reaches, so that pixel arithmetic on it cannot overflow.
+int toTwips(const QString& text);
+inline constexpr int kMaxTwips = 1'000'000;
 // "True"/"False" in any letter case, or a number (0 is false).
 bool toBool(const QString& text, bool fallback = false);
 QString fromBool(bool value);

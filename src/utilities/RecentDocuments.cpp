@@ -6,6 +6,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/FolderHandle.h"
 #include "platform/Locations.h"
 
 namespace RecentDocuments {
@@ -20,16 +21,17 @@ const char kEmptyList[] =
     ">\n"
     "</xbel>\n";
 
-// A file that a running program holds open counts as in use and stays.
+// Hidden files, folders and anything else that is not a file or a link stay. A file that a
+// running program holds open counts as in use and stays too.
 void clearFolder(const QString& folder, Dialogs& dialogs) {
-    const QSet<QString> open = FileSystem::filesHeldOpen();
-    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
-    const QDir dir(folder);
-    const auto visible = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;  // not Hidden
-    for (const QString& name : dir.entryList(visible)) {
-        const QString path = dir.filePath(name);
-        if (!FileSystem::isFileOrLink(path)) continue;
-        if (open.contains(canonicalFolder + "/" + name) || !FileSystem::removeEntry(path))
+    const FolderHandle handle(folder);
+    if (!handle.isOpen()) return;
+    const QSet<FileSystem::FileId> open = FileSystem::filesHeldOpen();
+    for (const QString& name : handle.names()) {
+        if (name.startsWith('.')) continue;
+        const std::optional<FolderHandle::Entry> entry = handle.entry(name);
+        if (!entry || !entry->fileOrLink) continue;
+        if (open.contains(entry->id) || handle.remove(name) != FolderHandle::Removal::Removed)
             dialogs.beep();
     }
 }
@@ -38,7 +40,10 @@ void clearFolder(const QString& folder, Dialogs& dialogs) {
 // link is replaced by a file of its own; what it pointed at is left as it was.
 bool clearSharedList(const QString& path) {
     if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) return true;
-    if (QFileInfo(path).isSymLink() && !FileSystem::removeEntry(path)) return false;
+    const QFileInfo info(path);
+    if (info.isSymLink() && FolderHandle(info.path()).remove(info.fileName()) !=
+                                FolderHandle::Removal::Removed)
+        return false;
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(kEmptyList) > 0 && file.commit();
 }

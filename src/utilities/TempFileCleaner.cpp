@@ -1,26 +1,43 @@
 #include "utilities/TempFileCleaner.h"
 
-#include <QDir>
-#include <QFileInfo>
+TempFileCleaner::TempFileCleaner(const QString& folder, uint user) : folder_(folder), user_(user) {}
 
-#include "platform/FileSystem.h"
-
-namespace TempFileCleaner {
-
-QStringList list(const QString& folder) {
-    return QDir(folder).entryList({"*.tmp"}, QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+bool TempFileCleaner::isFileOrLink(const QString& name) const {
+    const auto entry = folder_.entry(name);
+    return entry && entry->fileOrLink;
 }
 
-QStringList clean(const QString& folder, const std::function<void()>& onFailure) {
-    const QSet<QString> open = FileSystem::filesHeldOpen();
-    const QDir dir(folder);
-    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
-    for (const QString& name : list(folder)) {
-        const QString path = dir.filePath(name);
-        const bool inUse = open.contains(canonicalFolder + "/" + name);
-        if (inUse || !FileSystem::isFileOrLink(path) || !FileSystem::removeEntry(path)) onFailure();
+QStringList TempFileCleaner::list() const {
+    QStringList found;
+    for (const QString& name : folder_.names())
+        if (name.endsWith(".tmp", Qt::CaseInsensitive) && isFileOrLink(name)) found << name;
+    found.sort();
+    return found;
+}
+
+FolderHandle::Removal TempFileCleaner::remove(const QString& name,
+                                              const QSet<FileSystem::FileId>& open) const {
+    using Removal = FolderHandle::Removal;
+    const auto entry = folder_.entry(name);
+    if (!entry) return Removal::Missing;
+    if (!entry->fileOrLink) return Removal::Failed;  // replaced by a folder or the like
+    if (entry->owner != user_) return Removal::NotPermitted;
+    if (open.contains(entry->id)) return Removal::Busy;
+    return folder_.remove(name);
+}
+
+TempFileCleaner::Outcome TempFileCleaner::clean(const QStringList& names,
+                                                const std::function<void()>& onFailure) const {
+    using Removal = FolderHandle::Removal;
+    const QSet<FileSystem::FileId> open = FileSystem::filesHeldOpen();
+    Outcome outcome;
+    for (const QString& name : names) {
+        const Removal removal = remove(name, open);
+        if (removal == Removal::Removed) continue;
+        onFailure();
+        outcome.inUse += removal == Removal::Busy;
+        outcome.refused += removal == Removal::NotPermitted;
+        if (isFileOrLink(name)) outcome.left << name;
     }
-    return list(folder);
+    return outcome;
 }
-
-}  // namespace TempFileCleaner

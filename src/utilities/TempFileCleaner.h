@@ -1,18 +1,33 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
 #include <functional>
 
-// Deletes leftover "*.tmp" files from one folder. It never follows a symbolic link, never
-// deletes a folder, and leaves alone any file that a running process holds open.
-namespace TempFileCleaner {
+#include "platform/FolderHandle.h"
 
-// The names of the folder's "*.tmp" entries that are files or links, in name order.
-QStringList list(const QString& folder);
+// Deletes leftover "*.tmp" files from one folder, working through a handle on it. It never
+// follows a symbolic link, deletes only regular files and links that belong to the user, and
+// leaves alone any file that a running process holds open.
+class TempFileCleaner {
+public:
+    struct Outcome {
+        QStringList left;  // the names given that are still there
+        int inUse = 0;     // held open by a running process
+        int refused = 0;   // another user's, or the folder does not allow deleting them
+    };
 
-// Deletes every listed entry that is not open; calls onFailure once for each entry that could
-// not be deleted. Returns the names still present afterwards.
-QStringList clean(const QString& folder, const std::function<void()>& onFailure);
+    explicit TempFileCleaner(const QString& folder, uint user = FileSystem::currentUser());
 
-}  // namespace TempFileCleaner
+    bool isOpen() const { return folder_.isOpen(); }
+    // The folder's "*.tmp" regular files and links, whoever owns them, in name order.
+    QStringList list() const;
+    // Deletes the named entries, no others; calls onFailure once for each that was not deleted.
+    Outcome clean(const QStringList& names, const std::function<void()>& onFailure) const;
+
+private:
+    bool isFileOrLink(const QString& name) const;
+    FolderHandle::Removal remove(const QString& name, const QSet<FileSystem::FileId>& open) const;
+
+    FolderHandle folder_;
+    uint user_;
+};

@@ -49,7 +49,7 @@ TempFilesPage::TempFilesPage(QWidget* window, const SettingsRecord& record,
 QString TempFilesPage::cleanupProgram() const { return locations_.programFolder() + "/ZKtmpdel"; }
 
 void TempFilesPage::listTempFiles() {
-    showList(TempFileCleaner::list(locations_.tempFolder()));
+    showList(TempFileCleaner(locations_.tempFolder()).list());
     tmpLabel_->setText(
         QStringLiteral("不要なファイル(*.tmp)を %1個 検出しました").arg(File1_->count()));
 }
@@ -63,7 +63,11 @@ void TempFilesPage::showList(const QStringList& names) {
 void TempFilesPage::DeleteT_MouseDown() { tmpLabel_->clear(); }
 
 void TempFilesPage::DeleteT_Click() {
-    showList(TempFileCleaner::clean(locations_.tempFolder(), [this] { dialogs_.beep(); }));
+    // Only what the user saw listed is deleted, not what has turned up since.
+    QStringList listed;
+    for (int i = 0; i < File1_->count(); ++i) listed << File1_->item(i)->text();
+    const TempFileCleaner cleaner(locations_.tempFolder());
+    showList(cleaner.clean(listed, [this] { dialogs_.beep(); }).left);
     tmpLabel_->setText(QStringLiteral("次のファイルは現在使用中の為 消去できません！（%1個）")
                            .arg(File1_->count()));
 }

@@ -40,8 +40,6 @@ private slots:
     void secondCopyEndsSilently();
     void offScreenPositionPulledBack_data();
     void offScreenPositionPulledBack();
-    void damagedStoreReportedAndReplaced();
-    void unwritableStoreStillShowsClock();
     void tickWritesDateAndTime_data();
     void tickWritesDateAndTime();
     void holdingDateShowsWeekdayAndPauses();
@@ -268,39 +266,6 @@ void TestClock::offScreenPositionPulledBack() {
     QVERIFY(f->start());
     QCOMPARE(f->clock()->pos(), shownAt);
     QCOMPARE(f->stored("set", "left"), left);  // the store keeps the user's value
-}
-
-void TestClock::damagedStoreReportedAndReplaced() {
-    const QString path = f->platform.locations.settingsFile();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile junk(path);
-    QVERIFY(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray(4096, '\x7f'));
-    junk.close();
-    f->platform.dialogs.allowPrefix("設定ファイルを読み込めなかったため");
-    QVERIFY(f->start());
-    QCOMPARE(f->platform.dialogs.shown().size(), 1);
-    const QString said = f->platform.dialogs.shown().first().text;
-    QVERIFY(said.contains(path + ".damaged-"));
-    QVERIFY(f->clock()->isVisible());
-    QVERIFY(f->app->store().save("set", "top", "15"));
-}
-
-void TestClock::unwritableStoreStillShowsClock() {
-    // The store's folder cannot be made: its parent is a plain file, even for root.
-    const QString path = f->platform.locations.settingsFile();
-    QDir().mkpath(QFileInfo(QFileInfo(path).absolutePath()).absolutePath());
-    QFile blocker(QFileInfo(path).absolutePath());
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QVERIFY(f->start());
-    QVERIFY(f->clock()->isVisible());
-    f->platform.dialogs.allowPrefix("設定を保存できませんでした。\r\n");
-    QVERIFY(!f->app->store().save("set", "Tab", "3"));
-    QVERIFY(!f->app->store().save("set", "Tab", "4"));
-    QCOMPARE(f->platform.dialogs.shown().size(), 2);
-    QCOMPARE(f->platform.dialogs.beeps(), 2);
-    QVERIFY(f->platform.dialogs.shown().first().text.size() > QString("設定を保存できませんでした。\r\n").size());
 }
 
 void TestClock::tickWritesDateAndTime_data() {

@@ -1,39 +1,90 @@
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
+#include <sqlite3.h>
+
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "AppFixture.h"
 #include "settings/SettingsRecord.h"
 #include "settings/SettingsStore.h"
+#include "settings/SettingsWindow.h"
 #include "settings/StoredValue.h"
+#include "settings/TabStrip.h"
+#include "settings/UiText.h"
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs SQL on a file and gives the first column of the last row. What WAL mode writes stays in
+// the WAL, as after a killed program.
+int runSql(const QString& path, const QByteArray& sql) {
+    sqlite3* db = nullptr;
+    int last = 0;
+    sqlite3_open(QFile::encodeName(path).constData(), &db);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    sqlite3_exec(db, sql, [](void* last, int, char** row, char**) {
+        *static_cast<int*>(last) = row[0] ? atoi(row[0]) : 0;
+        return 0;
+    }, &last, nullptr);
+    sqlite3_close(db);
+    return last;
+}
+
+// 200 values of 1000 characters, three or four to a page; a page in the middle is overwritten.
+void damageOneLeaf(const QString& path) {
+    const int page = runSql(path, "CREATE TABLE settings(section TEXT NOT NULL COLLATE NOCASE,"
+        " key TEXT NOT NULL COLLATE NOCASE, value TEXT NOT NULL, PRIMARY KEY(section, key));"
+        "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 199)"
+        " INSERT INTO settings SELECT 's', 'k' || i, printf('%.1000c', 'v') FROM n;"
+        "SELECT pageno FROM dbstat WHERE name='settings' AND pagetype='leaf' LIMIT 1 OFFSET 30");
+    QFile file(path);
+    QVERIFY(page > 0 && file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096));
+    file.write(QByteArray(4096, '\x55'));
+}
+
+}  // namespace
 
 class TestSettings : public QObject {
     Q_OBJECT
 private:
-    QTemporaryDir dir_;
-    QString storePath() const { return dir_.path() + "/config/ZORVEK Inc.TIME/settings.db"; }
+    std::unique_ptr<AppFixture> f;  // a fresh folder for each test, and the program over it
+    QString storePath() const { return f->platform.locations.settingsFile(); }
 
 private slots:
-    void init() { QVERIFY(dir_.isValid()); QFile::remove(storePath()); }
+    void init() {
+        f = std::make_unique<AppFixture>();
+        QDir().mkpath(QFileInfo(storePath()).path());
+    }
+    void cleanup() { f.reset(); }
 
     void namesIgnoreLetterCase_data();
     void namesIgnoreLetterCase();
     void valuesRoundTrip_data();
     void valuesRoundTrip();
-    void missingGivesDefault();
     void deletesReportMissingTargets();
     void deleteSectionRemovesOnlyThatSection();
-    void filesArePrivate();
-    void valuesSurviveReopen();
-    void damagedFileIsKeptAside();
-    void unwritableStoreReportsEverySave();
+    void modesAreOnlyTightened_data();
+    void modesAreOnlyTightened();
     void transactionIsAllOrNothing();
-    void killedWriterLosesNoReturnedSave();
+    void walOfKilledCopyIsRead();
+    void returnedWritesAreSynced();
+    void damagedStoreKeptAside_data();
+    void damagedStoreKeptAside();
+    void oneMessagePerAction_data();
+    void oneMessagePerAction();
+    void extremePositions_data();
+    void extremePositions();
 
     void intConversion_data();
     void intConversion();
@@ -95,14 +146,6 @@ void TestSettings::valuesRoundTrip() {
     QCOMPARE(reopened.get("ALM", "MSG1", "x"), value);
 }
 
-void TestSettings::missingGivesDefault() {
-    SettingsStore store(storePath());
-    QCOMPARE(store.get("set", "LOCK", "0"), QString("0"));
-    QCOMPARE(store.get("nosuch", "x", ""), QString(""));
-    store.save("set", "LOCK", "1");
-    QCOMPARE(store.get("set", "LOCK2", "0"), QString("0"));
-}
-
 void TestSettings::deletesReportMissingTargets() {
     SettingsStore store(storePath());
     QVERIFY(!store.deleteSection("2000/01/01"));
@@ -124,67 +167,40 @@ void TestSettings::deleteSectionRemovesOnlyThatSection() {
     QCOMPARE(store.get("2000/01/02", "1", ""), QString("b"));
 }
 
-void TestSettings::filesArePrivate() {
-    { SettingsStore create(storePath()); }
-    QFile::setPermissions(storePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-    SettingsStore store(storePath());  // an older, looser file is tightened
-    store.save("set", "PW", "secret");
-    struct stat info {};
-    QCOMPARE(stat(QFile::encodeName(storePath()).constData(), &info), 0);
-    QCOMPARE(info.st_mode & 0777, 0600u);
-    QFileInfo folder(QFileInfo(storePath()).absolutePath());
-    QCOMPARE(stat(QFile::encodeName(folder.absoluteFilePath()).constData(), &info), 0);
-    QCOMPARE(info.st_mode & 0777, 0700u);
+void TestSettings::modesAreOnlyTightened_data() {
+    QTest::addColumn<QString>("entry");  // what is checked, beside the store or instead of it
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
+    QTest::newRow("store readable by others") << "" << 0644 << 0600;
+    QTest::newRow("read-only store") << "" << 0400 << 0400;
+    QTest::newRow("WAL") << "-wal" << 0644 << 0600;
+    QTest::newRow("WAL index") << "-shm" << 0666 << 0600;
+    QTest::newRow("folder open to others") << "folder" << 0755 << 0700;
+    QTest::newRow("read-only folder") << "folder" << 0500 << 0500;
+    QTest::newRow("target of a link") << "link" << 0644 << 0644;
 }
 
-void TestSettings::valuesSurviveReopen() {
-    {
-        SettingsStore store(storePath());
-        store.save("set", "left", "1500");
-        store.save("c", "kidouPath", "/usr/bin/xterm");
+void TestSettings::modesAreOnlyTightened() {
+    QFETCH(QString, entry);
+    QFETCH(int, before);
+    { SettingsStore create(storePath()); }
+    sqlite3* other = nullptr;  // keeps the journal files in place, as a running copy would
+    sqlite3_open(QFile::encodeName(storePath()).constData(), &other);
+    sqlite3_exec(other, "SELECT count(*) FROM settings", nullptr, nullptr, nullptr);
+    QString checked = entry == "folder" ? QFileInfo(storePath()).path() : storePath() + entry;
+    if (entry == "link") {
+        checked = f->platform.root() + "/elsewhere.db";
+        QVERIFY(QFile::rename(storePath(), checked));
+        QVERIFY(QFile::link(checked, storePath()));
     }
+    QCOMPARE(chmod(QFile::encodeName(checked).constData(), before), 0);
     SettingsStore store(storePath());
-    QCOMPARE(store.get("set", "left", "0"), QString("1500"));
-    QCOMPARE(store.get("c", "kidoupath", ""), QString("/usr/bin/xterm"));
-    QVERIFY(store.openReport().writable);
-    QVERIFY(store.openReport().damagedCopy.isEmpty());
-}
-
-void TestSettings::damagedFileIsKeptAside() {
-    { SettingsStore create(storePath()); }
-    QFile junk(storePath());
-    QVERIFY(junk.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    const QByteArray garbage(8192, 'x');
-    junk.write(garbage);
-    junk.close();
-    QFile::remove(storePath() + "-wal");
-    QFile::remove(storePath() + "-shm");
-
-    SettingsStore store(storePath());
-    const QString copy = store.openReport().damagedCopy;
-    QVERIFY(copy.startsWith(storePath() + ".damaged-"));
-    QFile kept(copy);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), garbage);  // nothing of the user's file is lost
-    QVERIFY(store.openReport().writable);
-    QVERIFY(store.save("set", "top", "300"));
-    QCOMPARE(store.get("set", "top", "0"), QString("300"));
-}
-
-void TestSettings::unwritableStoreReportsEverySave() {
-    // A folder that cannot exist: its parent is a plain file (this works even as root).
-    QFile blocker(dir_.path() + "/blocker");
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    SettingsStore store(dir_.path() + "/blocker/ZORVEK Inc.TIME/settings.db");
-    QStringList reasons;
-    store.onWriteFailure([&](const QString& reason) { reasons << reason; });
-    QVERIFY(!store.openReport().writable);
-    QCOMPARE(store.get("set", "left", "0"), QString("0"));
-    QVERIFY(!store.save("set", "left", "15"));
-    QVERIFY(!store.save("set", "top", "15"));
-    QCOMPARE(reasons.size(), 2);
-    QVERIFY(!reasons.first().isEmpty());
+    QVERIFY(store.save("set", "PW", "secret"));
+    struct stat info {};
+    QCOMPARE(lstat(QFile::encodeName(checked).constData(), &info), 0);
+    QTEST(int(info.st_mode & 07777), "after");
+    sqlite3_close(other);
+    chmod(QFile::encodeName(QFileInfo(storePath()).path()).constData(), 0700);
 }
 
 void TestSettings::transactionIsAllOrNothing() {
@@ -203,37 +219,131 @@ void TestSettings::transactionIsAllOrNothing() {
     QCOMPARE(store.get("2001/02/03", "1", ""), QString("new"));
 }
 
-void TestSettings::killedWriterLosesNoReturnedSave() {
+// What a killed copy left in the WAL is read at the next start, not thrown away.
+void TestSettings::walOfKilledCopyIsRead() {
     { SettingsStore create(storePath()); }
-    int pipeFds[2];
-    QCOMPARE(pipe(pipeFds), 0);
-    const pid_t child = fork();
-    QVERIFY(child >= 0);
-    if (child == 0) {
-        close(pipeFds[0]);
-        SettingsStore store(storePath());
-        for (int i = 0;; ++i) {
-            if (!store.save(QString("s%1").arg(i % 7), QString("k%1").arg(i), QString::number(i)))
-                _exit(2);
-            if (write(pipeFds[1], &i, sizeof i) != sizeof i) _exit(3);
-        }
-    }
-    close(pipeFds[1]);
-    int last = -1;
-    for (int value; last < 200 && read(pipeFds[0], &value, sizeof value) == sizeof value;)
-        last = value;
-    kill(child, SIGKILL);
-    int status = 0;
-    waitpid(child, &status, 0);
-    close(pipeFds[0]);
-    QVERIFY(WIFSIGNALED(status));
-    QVERIFY(last >= 200);
+    runSql(storePath(), "INSERT INTO settings VALUES('set', 'PW', 'kept')");
+    QVERIFY(QFileInfo(storePath() + "-wal").size() > 0);
+    QCOMPARE(SettingsStore(storePath()).get("set", "PW", ""), QString("kept"));
+}
 
+// Every sync that SQLite asks of the system passes here first.
+int syncs = 0;
+extern "C" int fdatasync(int fd) { return ++syncs, int(syscall(SYS_fdatasync, fd)); }
+extern "C" int fsync(int fd) { return ++syncs, int(syscall(SYS_fsync, fd)); }
+
+// A killed process leaves the page cache behind; only a sync proves that a write is on disk.
+void TestSettings::returnedWritesAreSynced() {
     SettingsStore store(storePath());
-    QVERIFY(store.openReport().damagedCopy.isEmpty());
-    for (int i = 0; i <= last; ++i)
-        QCOMPARE(store.get(QString("s%1").arg(i % 7), QString("k%1").arg(i), "lost"),
-                 QString::number(i));
+    const std::function<bool()> writes[] = {
+        [&] { return store.save("s", "k", "1"); },
+        [&] { return store.deleteKey("s", "k"); },
+        [&] { return store.transaction([&] { return store.save("t", "k", "1"); }); },
+    };
+    for (const auto& write : writes) {
+        const int before = syncs;
+        QVERIFY(write());
+        QVERIFY(syncs > before);
+    }
+}
+
+void TestSettings::damagedStoreKeptAside_data() {
+    QTest::addColumn<QString>("kind");  // how the file is made, or the SQL that makes it
+    QTest::addColumn<int>("fewest");    // values saved from it
+    QTest::addColumn<int>("most");
+    QTest::newRow("not a database") << "junk" << 0 << 0;
+    QTest::newRow("one leaf page overwritten") << "leaf" << 190 << 199;
+    QTest::newRow("a folder in its place") << "folder" << 0 << 0;
+    QTest::newRow("another schema") << "CREATE TABLE settings(name, value)" << 0 << 0;
+    QTest::newRow("a view named settings, rows in the WAL")
+        << "PRAGMA journal_mode=WAL; CREATE TABLE t(section, key, value);"
+           "INSERT INTO t VALUES('set', 'left', '1500'); CREATE VIEW settings AS SELECT * FROM t"
+        << 1 << 1;
+}
+
+void TestSettings::damagedStoreKeptAside() {
+    QFETCH(QString, kind);
+    QFETCH(int, fewest);
+    QFETCH(int, most);
+    QFile junk(storePath());
+    if (kind == "junk") QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write(QByteArray(99, 'x')));
+    junk.close();
+    if (kind == "folder") QVERIFY(QDir().mkpath(storePath() + "/inside"));
+    if (kind == "leaf") damageOneLeaf(storePath());
+    if (kind.contains("CREATE")) runSql(storePath(), kind.toUtf8());
+    const QByteArray file = contents(storePath()), wal = contents(storePath() + "-wal");
+    const auto mode = QFile::permissions(storePath());
+    f->platform.dialogs.allowPrefix(UiText::storeDamaged);
+    QVERIFY(f->start());
+
+    const SettingsStore::OpenReport& report = f->app->store().openReport();
+    QVERIFY(report.damagedCopy.startsWith(storePath() + ".damaged-"));
+    QCOMPARE(contents(report.damagedCopy), file);  // kept as it was, its WAL beside it
+    QCOMPARE(contents(report.damagedCopy + "-wal"), wal);
+    QCOMPARE(QFile::permissions(report.damagedCopy), mode);
+    QVERIFY(report.salvaged >= fewest && report.salvaged <= most);
+    QCOMPARE(f->platform.dialogs.shown().size(), 1);
+    const QString said = f->platform.dialogs.shown().first().text;
+    QVERIFY(said.contains(report.damagedCopy));
+    QVERIFY(said.contains(UiText::valuesSalvaged.arg(report.salvaged)));
+    QVERIFY(f->app->store().save("set", "top", "15"));
+    // Values on both sides of the damage are saved.
+    QVERIFY(kind != "leaf" || f->stored("s", "k0") + f->stored("s", "k199") == QString(2000, 'v'));
+    QVERIFY(fewest != 1 || f->app->record().left == 1500);
+}
+
+void TestSettings::oneMessagePerAction_data() {
+    QTest::addColumn<bool>("locked");
+    QTest::newRow("unwritable") << false;
+    QTest::newRow("locked by another program") << true;
+}
+
+void TestSettings::oneMessagePerAction() {
+    QFETCH(bool, locked);
+    if (!locked) {  // a plain file stands where its folder should be, unwritable even for root
+        QVERIFY(QDir(QFileInfo(storePath()).path()).removeRecursively());
+        QVERIFY(QFile(QFileInfo(storePath()).path()).open(QIODevice::WriteOnly));
+    }
+    f->platform.dialogs.allowPrefix(UiText::storeReadOnly + "\r\n" + storePath());
+    f->platform.dialogs.allowPrefix(UiText::saveFailed + "\r\n");
+    QVERIFY(f->start());
+    QCOMPARE(f->platform.dialogs.shown().size(), locked ? 0 : 1);  // announced at start
+    sqlite3* other = nullptr;
+    sqlite3_open(QFile::encodeName(storePath()).constData(), &other);
+    if (locked) QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), 0);
+    f->app->openSettings();
+    f->platform.dialogs.clear();
+    QElapsedTimer timer;
+    timer.start();
+    f->app->settings()->OK_Click();  // some thirty writes: Apply, then the close
+    QVERIFY(!f->app->store().save("set", "LOCK", "1"));  // an action of its own
+    QVERIFY(timer.elapsed() < 5000);  // each action waits about a second, once
+    QCOMPARE(f->platform.dialogs.beeps(), 2);
+    QCOMPARE(f->platform.dialogs.shown().size(), 2);
+    sqlite3_close(other);
+}
+
+void TestSettings::extremePositions_data() {
+    QTest::addColumn<QString>("value");
+    for (const char* value : {"32212254000", "-32212254000", "2147483647", "nan", "-inf", "1e999",
+                              "-0", "0x7fffffff", " "})
+        QTest::newRow(value) << value;
+}
+
+// Every position and the tab hold the value; the sanitizers catch any overflow on the way.
+void TestSettings::extremePositions() {
+    QFETCH(QString, value);
+    for (const char* key : {"left", "top", "tool1left", "tool1top", "Tab"})
+        f->seed("set", key, value);
+    QVERIFY(f->start());
+    f->app->openSettings();
+    SettingsWindow* w = f->app->settings();
+    const QRect screen = f->platform.screens.primaryScreen();
+    QVERIFY(screen.intersects(f->clock()->geometry()) && screen.intersects(w->geometry()));
+    QCOMPARE(w->tabs().currentIndex(), 0);
+    w->close();
+    for (const char* key : {"tool1left", "tool1top", "Tab"})
+        QVERIFY(QRegularExpression("^-?\\d+$").match(f->stored("set", key)).hasMatch());
 }
 
 void TestSettings::intConversion_data() {
@@ -393,5 +503,5 @@ void TestSettings::recordTreatsJunkAsDefault() {
     QCOMPARE(store.get("set", "DateColor", ""), QString("0"));
 }
 
-QTEST_GUILESS_MAIN(TestSettings)
+QTEST_MAIN(TestSettings)
 #include "tst_settings.moc"

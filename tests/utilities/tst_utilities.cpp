@@ -1,10 +1,15 @@
+#include <sys/stat.h>
+
 #include <QFile>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "TestPlatform.h"
+#include "AppFixture.h"
 #include "platform/DesktopEntry.h"
+#include "settings/SettingsWindow.h"
 #include "utilities/AutostartEntry.h"
 #include "utilities/Placement.h"
 #include "utilities/RecentDocuments.h"
@@ -21,7 +26,8 @@ private slots:
     void recommendedLeft_data();
     void recommendedLeft();
     void cleanerDeletesOnlyUnusedFiles();
-    void cleanerReportsEachFailure();
+    void cleanerStaysInItsFolder();
+    void deleteButtonDeletesWhatWasListed();
     void recentFolder();
     void recentList_data();
     void recentList();
@@ -65,35 +71,54 @@ void TestUtilities::cleanerDeletesOnlyUnusedFiles() {
     QVERIFY(QFile::link(elsewhere.path() + "/target.tmp", t + "/link.tmp"));
     QVERIFY(QDir().mkpath(t + "/folder.tmp"));
     touch(t + "/folder.tmp/inside.tmp");
+    QCOMPARE(mkfifo(QFile::encodeName(t + "/fifo.tmp").constData(), 0600), 0);
     QFile held(t + "/held.tmp");
     QVERIFY(held.open(QIODevice::WriteOnly));  // a running program has it open
 
-    QCOMPARE(TempFileCleaner::list(t),
-             (QStringList{".hidden.tmp", "a.tmp", "held.tmp", "link.tmp", "readonly.tmp"}));
+    const TempFileCleaner cleaner(t);
+    const QStringList listed = cleaner.list();
+    QCOMPARE(listed, (QStringList{".hidden.tmp", "a.tmp", "held.tmp", "link.tmp", "readonly.tmp"}));
     int failures = 0;
-    const QStringList left = TempFileCleaner::clean(t, [&] { ++failures; });
-    QCOMPARE(left, QStringList{"held.tmp"});
+    const auto outcome = cleaner.clean(listed, [&] { ++failures; });
+    QCOMPARE(outcome.left, QStringList{"held.tmp"});
     QCOMPARE(failures, 1);
+    QCOMPARE(outcome.inUse, 1);
     QVERIFY(QFile::exists(elsewhere.path() + "/target.tmp"));  // the link went, not its target
     QVERIFY(QFile::exists(t + "/folder.tmp/inside.tmp"));
     QVERIFY(QFile::exists(t + "/keep.txt"));
-    held.close();
-    QCOMPARE(TempFileCleaner::clean(t, [&] { ++failures; }), QStringList{});
-    QCOMPARE(failures, 1);
+    touch(t + "/theirs.tmp");  // kept even where the runner could delete it, as root could
+    const TempFileCleaner other(t, FileSystem::currentUser() + 1);  // another user runs it
+    const auto theirs = other.clean({"theirs.tmp"}, [] {});
+    QCOMPARE(theirs.refused, 1);
+    QCOMPARE(theirs.left, QStringList{"theirs.tmp"});
 }
 
-void TestUtilities::cleanerReportsEachFailure() {
+// The folder is swapped for another of the same name between listing and deleting.
+void TestUtilities::cleanerStaysInItsFolder() {
     QTemporaryDir temp;
-    QList<QFile*> open;
-    for (const char* name : {"x.tmp", "y.tmp", "z.tmp"}) {
-        auto* file = new QFile(temp.path() + "/" + name);
-        QVERIFY(file->open(QIODevice::WriteOnly));
-        open << file;
-    }
-    int failures = 0;
-    QCOMPARE(TempFileCleaner::clean(temp.path(), [&] { ++failures; }).size(), 3);
-    QCOMPARE(failures, 3);
-    qDeleteAll(open);
+    const QString folder = temp.path() + "/tmp", moved = temp.path() + "/moved";
+    QVERIFY(QDir().mkpath(folder));
+    touch(folder + "/x.tmp");
+    const TempFileCleaner cleaner(folder);
+    QVERIFY(QDir().rename(folder, moved) && QDir().mkpath(folder));
+    QVERIFY(QFile::link(moved, moved + ".link"));
+    touch(folder + "/x.tmp");
+    QCOMPARE(cleaner.clean(cleaner.list(), [] {}).left, QStringList{});
+    QVERIFY(!QFile::exists(moved + "/x.tmp") && QFile::exists(folder + "/x.tmp"));
+    QVERIFY(!TempFileCleaner(moved + ".link").isOpen());
+}
+
+void TestUtilities::deleteButtonDeletesWhatWasListed() {
+    AppFixture f;
+    const QString temp = f.platform.locations.tempFolder();
+    touch(temp + "/listed.tmp");
+    QVERIFY(f.start());
+    f.app->openSettings();
+    touch(temp + "/later.tmp");
+    f.app->settings()->findChild<QPushButton*>("DeleteT")->click();
+    QVERIFY(!QFile::exists(temp + "/listed.tmp"));
+    QVERIFY(QFile::exists(temp + "/later.tmp"));
+    QCOMPARE(f.app->settings()->findChild<QListWidget*>("File1")->count(), 0);
 }
 
 void TestUtilities::keepOnScreen_data() {
@@ -229,5 +254,5 @@ void TestUtilities::recentList() {
     QCOMPARE(QFileInfo(other).size(), before == "link" ? 11 : 0);
 }
 
-QTEST_GUILESS_MAIN(TestUtilities)
+QTEST_MAIN(TestUtilities)
 #include "tst_utilities.moc"

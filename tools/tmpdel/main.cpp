@@ -1,5 +1,5 @@
-// ZKtmpdel: run at login, it deletes the leftover "*.tmp" files of the temporary folder that no
-// running program holds open.
+// ZKtmpdel: run at login, it deletes the leftover "*.tmp" files of the temporary folder that
+// belong to the user running it and that no running program holds open.
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -9,9 +9,16 @@
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : XdgLocations().tempFolder();
+    QTextStream err(stderr);
+    const TempFileCleaner cleaner(folder);
+    if (!cleaner.isOpen()) {
+        err << "ZKtmpdel: cannot open the folder " << folder << "\n";
+        return 1;
+    }
     int failures = 0;
-    const QStringList left = TempFileCleaner::clean(folder, [&] { ++failures; });
-    if (!left.isEmpty())
-        QTextStream(stderr) << "ZKtmpdel: " << left.size() << " file(s) in use were kept\n";
+    const TempFileCleaner::Outcome outcome = cleaner.clean(cleaner.list(), [&] { ++failures; });
+    if (failures > 0)
+        err << "ZKtmpdel: kept " << outcome.inUse << " file(s) in use and " << outcome.refused
+            << " file(s) it may not delete\n";
     return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+
+#include "platform/FileSystem.h"
+
+// An open folder. Its entries are listed, examined and removed through the handle, so a folder
+// renamed or replaced meanwhile cannot redirect any step; no symbolic link is followed, not
+// even the folder's own name.
+class FolderHandle {
+public:
+    struct Entry {
+        bool fileOrLink = false;  // a regular file or a symbolic link, nothing else
+        uint owner = 0;
+        FileSystem::FileId id;
+    };
+    enum class Removal { Removed, Missing, NotPermitted, Busy, Failed };
+
+    explicit FolderHandle(const QString& path);
+    ~FolderHandle();
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    QStringList names() const;
+    std::optional<Entry> entry(const QString& name) const;
+    // Removes the entry itself; a link goes, what it points at stays.
+    Removal remove(const QString& name) const;
+
+private:
+    int fd_ = -1;
+};
