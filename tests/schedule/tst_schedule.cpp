@@ -1,0 +1,339 @@
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include "AppFixture.h"
+#include "schedule/CalendarPage.h"
+#include "schedule/DateSection.h"
+#include "schedule/TextColour.h"
+#include "settings/SettingsWindow.h"
+
+namespace {
+
+const QString kToday = QStringLiteral("2026/12/06");  // a Sunday: cell 8
+const QString kMissing = QStringLiteral("<missing>");
+const QString kSelectDate = QStringLiteral("日付を指定してください");
+const QString kNoColour =
+    QStringLiteral("黒を指定　又は、キャンセルが選択されたので色の変更を中止しました。");
+constexpr auto L = Qt::LeftButton;
+constexpr auto R = Qt::RightButton;
+
+struct Navigation {
+    int fromYear, fromMonth;
+    QString clicks;  // object names, in order
+    Qt::MouseButton button;
+    int year, month, selected;
+    bool blinking;
+    QString label1;
+};
+
+struct Notes {
+    QStringList before;  // keys "1" to "5" and "Color"; <missing> for none
+    int deleteRow;       // -1: add the text
+    QString text;        // for a delete, the answer: "yes" or "no"
+    QStringList after;
+};
+
+struct ColourMenu {
+    bool withNotes;
+    QString colour;
+    int item;  // action index in the menu; -1: Escape
+    int picked;
+    QString question;  // empty: none; a trailing "?" is answered Yes
+    QString colourAfter;
+    int cellColour;
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Navigation)
+Q_DECLARE_METATYPE(Notes)
+Q_DECLARE_METATYPE(ColourMenu)
+
+class TestSchedule : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<AppFixture> f;
+    SettingsWindow* w = nullptr;
+
+    template <typename T = QLabel>
+    T* c(const QString& name) {
+        return control<T>(w, name);
+    }
+    QLabel* cell(int i) { return c(QString("cmdDate(%1)").arg(i)); }
+    void click(QWidget* label, Qt::MouseButton button = L) {
+        QTest::mousePress(label, button);
+        QTest::mouseRelease(label, button);
+    }
+    // Keys "1" to "5" and "Color" as stored.
+    QStringList storedSection(const QString& key) {
+        QStringList values;
+        for (const char* k : {"1", "2", "3", "4", "5", "Color"}) values << f->stored(key, k);
+        return values;
+    }
+    void open() {
+        f->seed("set", "Tab", "5");
+        QVERIFY(f->start());
+        f->app->openSettings();
+        w = f->app->settings();
+    }
+
+private slots:
+    void init() {
+        f = std::make_unique<AppFixture>();
+        f->platform.clock.set(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
+    }
+    void cleanup() {
+        QVERIFY(f->platform.dialogs.scriptDone());
+        w = nullptr;
+        f.reset();
+    }
+
+    void monthFillsItsCells_data() {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<int>("firstCell");
+        QTest::addColumn<int>("lastCell");
+        QTest::newRow("31 days from a Saturday") << QDate(2022, 1, 1) << 7 << 37;
+        QTest::newRow("February from a Sunday") << QDate(2015, 2, 1) << 1 << 28;
+        QTest::newRow("leap 2000") << QDate(2000, 2, 1) << 3 << 31;
+        QTest::newRow("1900 not leap") << QDate(1900, 2, 1) << 5 << 32;
+        QTest::newRow("2100 not leap") << QDate(2100, 2, 1) << 2 << 29;
+    }
+
+    void monthFillsItsCells() {
+        QFETCH(QDate, first);
+        QFETCH(int, firstCell);
+        QFETCH(int, lastCell);
+        open();
+        f->app->calendar().shownYear = first.year();
+        w->calendar().cmdMonth_Click(first.month());
+        for (int i = 1; i <= 37; ++i) {
+            const bool used = i >= firstCell && i <= lastCell;
+            QCOMPARE(!cell(i)->isHidden(), used);
+            if (used) QCOMPARE(cell(i)->text(), QString::number(i - firstCell + 1));
+        }
+    }
+
+    // From a shown month, clicks on year, month and date labels; today (cell 8) has one note.
+    void navigation_data() {
+        QTest::addColumn<Navigation>("row");
+        const QString none = kSelectDate, today = "2026/12/6";
+        auto row = [](const char* name, const Navigation& n) { QTest::newRow(name) << n; };
+        // clang-format off
+        row("opening",            {2026, 12, "",             L, 2026, 12, 8, true, today});
+        row("≪ left",             {2026, 12, "cmdYear(0)",   L, 2025, 12, 0, false, none});
+        row("≪ middle",           {2026, 12, "cmdYear(0)",   Qt::MiddleButton, 2025, 12, 0, false, none});
+        row("≪ right",            {2026, 12, "cmdYear(0)",   R, 2016, 12, 0, false, none});
+        row("≫ right",            {2026, 12, "cmdYear(1)",   R, 2036, 12, 0, false, none});
+        row("■ keeps the month",  {1990, 3,  "cmdYear(2)",   L, 2026, 3,  0, false, none});
+        row("■ back to today",    {1990, 12, "cmdYear(2)",   L, 2026, 12, 8, true, today});
+        row("stops at 100",       {105,  1,  "cmdYear(0)",   R, 100,  1,  0, false, none});
+        row("stops at 9999",      {9999, 12, "cmdYear(1)",   L, 9999, 12, 0, false, none});
+        row("another month",      {2026, 12, "cmdMonth(11)", L, 2026, 11, 0, false, none});
+        row("back to this month", {2026, 1,  "cmdMonth(12)", L, 2026, 12, 8, true, today});
+        row("today stops blink",  {2026, 12, "cmdDate(10) cmdDate(8)", L, 2026, 12, 8, false, today});
+        row("another day blinks", {2026, 12, "cmdDate(8) cmdDate(10)", L, 2026, 12, 10, true, "2026/12/8"});
+        row("other month's date", {2026, 11, "cmdDate(10)",  L, 2026, 11, 10, false, "2026/11/10"});
+        // clang-format on
+    }
+
+    void navigation() {
+        QFETCH(Navigation, row);
+        f->seed(kToday, "1", "会議");
+        open();
+        CalendarState& state = f->app->calendar();
+        state.shownYear = row.fromYear;
+        w->calendar().cmdMonth_Click(row.fromMonth);
+        for (const QString& label : row.clicks.split(' ', Qt::SkipEmptyParts))
+            click(c(label), row.button);
+        QCOMPARE(c("dateWIN")->text(), QString("%1年 %2月").arg(row.year).arg(row.month));
+        QCOMPARE(state.shownYear, row.year);
+        QCOMPARE(state.shownMonth, row.month);
+        QCOMPARE(state.selectedCell, row.selected);
+        QCOMPARE(w->calendar().isBlinking(), row.blinking);
+        QCOMPARE(c("Label1")->text(), row.label1);
+        QCOMPARE(c<QListWidget>("lstShedule")->count(), row.label1 == "2026/12/6" ? 1 : 0);
+        QCOMPARE(textColour(c(QString("cmdMonth(%1)").arg(row.month))), 0x00FF00);
+        if (row.clicks.contains("cmdDate")) QVERIFY(cell(row.selected)->font().bold());
+        const bool bold = cell(8)->font().bold();
+        w->calendar().Timer1_Timer();
+        if (row.blinking) QCOMPARE(cell(8)->font().bold(), !bold);
+    }
+
+    // One add or delete on today's date, observed in the store: keys "1" to "5" and "Color".
+    void notes_data() {
+        QTest::addColumn<Notes>("row");
+        const QString odd = QString(10000, u'長') + QChar(0) + "\tタブ 😀";
+        const QString _ = kMissing;
+        auto row = [](const char* name, const Notes& n) { QTest::newRow(name) << n; };
+        // clang-format off
+        row("first note",    {{},                        -1, "new", {"new", _, _, _, _, "65535"}});
+        row("fifth note",    {{"1", "2", "3", "4"},      -1, "5",   {"1", "2", "3", "4", "5", "65535"}});
+        row("sixth refused", {{"1", "2", "3", "4", "5", "255"}, -1, "6", {"1", "2", "3", "4", "5", "65535"}});
+        row("add recolours", {{"a", _, _, _, _, "255"},   -1, "b",   {"a", "b", _, _, _, "65535"}});
+        row("odd long note", {{},                        -1, odd,   {odd, _, _, _, _, "65535"}});
+        row("gap at key 3",  {{"a", "b", _, "d", _, "255"}, -1, "c", {"a", "b", "c", _, _, "65535"}});
+        row("delete middle", {{"a", "b", "c", _, _, "255"}, 1, "yes", {"a", "c", _, _, _, "255"}});
+        row("delete last",   {{"a", _, _, _, _, "255"},    0, "yes", {_, _, _, _, _, _}});
+        row("No keeps all",  {{"a", "b", _, _, _, "255"},  0, "no",  {"a", "b", _, _, _, "255"}});
+        // clang-format on
+    }
+
+    void notes() {
+        QFETCH(Notes, row);
+        const QStringList keys = {"1", "2", "3", "4", "5", "Color"};
+        for (int i = 0; i < row.before.size(); ++i)
+            if (row.before[i] != kMissing) f->seed(kToday, keys[i], row.before[i]);
+        open();
+        auto& dialogs = f->platform.dialogs;
+        if (row.deleteRow < 0) {
+            c<QLineEdit>("memoINtext")->setText(row.text);
+            if (row.before.size() > 4 && row.before[4] != kMissing)
+                dialogs.expect("これ以上追加できません");
+            c<QPushButton>("tuikaButton")->click();
+        } else {
+            c<QListWidget>("lstShedule")->setCurrentRow(row.deleteRow);
+            QVERIFY(c<QPushButton>("sakujoBotton")->isVisible());
+            dialogs.expect("削除しますか？",
+                           row.text == "yes" ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+            c<QPushButton>("sakujoBotton")->click();
+            QCOMPARE(dialogs.shown().last().buttons, Dialogs::Buttons::YesNo);
+            QVERIFY(!c<QPushButton>("sakujoBotton")->isVisible());
+        }
+        QCOMPARE(dialogs.beeps(), int(dialogs.shown().size()));
+        QCOMPARE(storedSection(kToday), row.after);
+        QCOMPARE(c<QListWidget>("lstShedule")->count(),
+                 5 - int(row.after.mid(0, 5).count(kMissing)));
+        const int colour = DateSection::toColour(row.after.last());
+        QCOMPARE(textColour(cell(8)), colour ? colour : 0x8080FF);
+        QVERIFY(cell(8)->font().bold());
+    }
+
+    // With February shown no date is selected, though the selected day is still the 6th.
+    void addWithoutSelectedDateStoresNothing() {
+        f->seed("2026/02/06", "1", "二月");
+        open();
+        w->calendar().cmdMonth_Click(2);
+        c<QLineEdit>("memoINtext")->setText("どこへ");
+        f->platform.dialogs.expect(kSelectDate);
+        c<QPushButton>("tuikaButton")->click();
+        QCOMPARE(f->platform.dialogs.beeps(), 1);
+        QCOMPARE(storedSection("2026/02/06"),
+                 (QStringList{"二月", kMissing, kMissing, kMissing, kMissing, kMissing}));
+        QCOMPARE(c<QLineEdit>("memoINtext")->text(), QString("どこへ"));  // the typed note is kept
+    }
+
+    // The right-click menu of 9 December (cell 11), each path with its questions.
+    void colourMenu_data() {
+        QTest::addColumn<ColourMenu>("row");
+        const QString change = "スケジュールが入力されています\r\n表示色を変更しますか？";
+        const QString reset = "スケジュールが入力されています\r\n表示色をデフォルトに戻しますか？";
+        const QString _ = kMissing;
+        auto row = [](const char* name, const ColourMenu& m) { QTest::newRow(name) << m; };
+        // clang-format off
+        row("change, no notes",   {false, "",    0, 0, "",           "16711935", kMagenta});
+        row("change, notes, Yes", {true,  "255", 0, 0, change + "?", "16711935", kMagenta});
+        row("change, notes, No",  {true,  "255", 0, 0, change,       "255",      255});
+        row("set colour",         {false, "",    1, 0x123456, "",    "1193046",  0x123456});
+        row("set cancelled",      {true,  "255", 1, 0, kNoColour,    "255",      255});
+        row("default, no notes",  {false, "255", 3, 0, "",           _,          0xFFFFFF});
+        row("default, Yes",       {true,  "255", 3, 0, reset + "?",  _,          0xFFFFFF});
+        row("default, No",        {true,  "255", 3, 0, reset,        "255",      255});
+        row("default, no colour", {true,  "",    3, 0, "",           _,          0xFFFFFF});
+        row("Escape",             {true,  "255", -1, 0, "",          "255",      kMagenta});
+        // clang-format on
+    }
+
+    void colourMenu() {
+        QFETCH(ColourMenu, row);
+        const QString key = "2026/12/09";
+        if (row.withNotes) f->seed(key, "1", "a");
+        if (!row.colour.isEmpty()) f->seed(key, "Color", row.colour);
+        open();
+        auto& dialogs = f->platform.dialogs;
+        dialogs.colourAnswer = row.picked;
+        QString question = row.question;
+        const bool yes = question.endsWith('?');
+        if (yes) question.chop(1);
+        if (!question.isEmpty())
+            dialogs.expect(question, yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        QTest::mousePress(cell(11), R);
+        auto* menu = w->findChild<QMenu*>("Date_Color_Menu");
+        QVERIFY(menu->isVisible());
+        QCOMPARE(textColour(cell(11)), kMagenta);  // the preview
+        if (row.item >= 0) menu->actions()[row.item]->trigger();
+        menu->close();
+        QTest::mouseRelease(cell(11), R);
+        QCOMPARE(f->stored(key, "Color"), row.colourAfter);
+        QCOMPARE(f->stored(key, "1"), row.withNotes ? QString("a") : kMissing);
+        QCOMPARE(textColour(cell(11)), row.cellColour);
+        QCOMPARE(f->stored("set", "DateColor"),
+                 row.picked ? QString::number(row.picked) : kMissing);
+        if (question.isEmpty()) return;
+        const FakeDialogs::Shown& shown = dialogs.shown().last();
+        const bool ok = question == kNoColour;
+        QCOMPARE(shown.buttons, ok ? Dialogs::Buttons::Ok : Dialogs::Buttons::YesNo);
+        QCOMPARE(shown.icon, ok ? Dialogs::Icon::None : Dialogs::Icon::Question);
+        QCOMPARE(dialogs.beeps(), 1);
+    }
+
+    void scheduleColourGoesToNewNotes() {
+        open();
+        f->platform.dialogs.colourAnswer = 0x00FF00;
+        click(c("Color_Change_label"));
+        QCOMPARE(f->stored("set", "SheduleColor"), QString("65280"));
+        c<QLineEdit>("memoINtext")->setText("緑");
+        c<QPushButton>("tuikaButton")->click();
+        QCOMPARE(f->stored(kToday, "Color"), QString("65280"));
+    }
+
+    void badColourKeepsWeekdayColour_data() {
+        QTest::addColumn<QString>("colour");
+        for (const char* bad : {"abc", "-5", "16777216", "1.5", "", "99999999999"})
+            QTest::newRow(bad) << QString(bad);
+    }
+
+    void badColourKeepsWeekdayColour() {
+        QFETCH(QString, colour);
+        f->seed(kToday, "Color", colour);
+        open();
+        QCOMPARE(textColour(cell(8)), 0x8080FF);
+        QCOMPARE(f->stored(kToday, "Color"), colour);
+    }
+
+    // A writer killed at any moment of a rewrite leaves one whole version of the section.
+    void crashDuringRewriteKeepsOldOrNew() {
+        const QString path = f->platform.locations.settingsFile();
+        const QStringList versions[] = {{"a", "b", "c"}, {"x", "y"}};
+        {
+            SettingsStore store(path);
+            DateSection::SaveDateNotes(store, kToday, versions[0], "255");
+        }
+        for (int round = 0; round < 5; ++round) {
+            const pid_t child = fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                SettingsStore store(path);
+                for (int i = 0;; ++i)
+                    DateSection::SaveDateNotes(store, kToday, versions[i % 2], "255");
+            }
+            QTest::qSleep(50 + 37 * round);
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+            SettingsStore store(path);
+            const QStringList notes = DateSection::LoadDateNotes(store, kToday);
+            QVERIFY2(notes == versions[0] || notes == versions[1], qPrintable(notes.join(',')));
+            QCOMPARE(store.get(kToday, QString::number(notes.size() + 1), kMissing), kMissing);
+            QCOMPARE(store.get(kToday, "Color", ""), QString("255"));
+        }
+    }
+};
+
+QTEST_MAIN(TestSchedule)
+#include "tst_schedule.moc"
