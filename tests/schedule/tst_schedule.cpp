@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -12,6 +13,8 @@
 #include "schedule/CalendarPage.h"
 #include "schedule/DateSection.h"
 #include "schedule/TextColour.h"
+#include "schedule/TodayAnimation.h"
+#include "schedule/TodayView.h"
 #include "settings/SettingsWindow.h"
 
 namespace {
@@ -332,6 +335,50 @@ private slots:
             QCOMPARE(store.get(kToday, QString::number(notes.size() + 1), kMissing), kMissing);
             QCOMPARE(store.get(kToday, "Color", ""), QString("255"));
         }
+    }
+
+    void todayView_data() {
+        QTest::addColumn<QString>("lock");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("unlocked") << "0"
+                                  << "2026年 12月6日 今日の予定です！";
+        QTest::newRow("locked") << "1"
+                                << "LOCKされているためスケジュールを表示できません";
+    }
+
+    void todayView() {
+        QFETCH(QString, lock);
+        QFETCH(QString, title);
+        f->seed("set", "LOCK", lock);
+        for (const char* n : {"1", "2", "4", "5"}) f->seed(kToday, n, n);  // a gap at "3"
+        QVERIFY(f->start());
+        QPointer<TodayView> view = f->app->todayView();
+        auto* list = control<QListWidget>(view, "ListView1");
+        QCOMPARE(control<QLabel>(view, "Label1")->text(), title);
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->isHidden(), lock == "1");
+        control<QCheckBox>(view, "OPENCheck2")->click();
+        QCOMPARE(f->stored("set", "OPENCheck"), QString("1"));  // at once, and the window stays
+        for (int i = 0; i < 61; ++i) view->Timer1_Timer();
+        QVERIFY(!view->isAnimating() && list->isEnabled());  // the timer stops at rest
+        f->app->openSettings();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(view.isNull());
+    }
+
+    // In twips: the image, the check box, the list's left, the title's top, the button's left.
+    void todayViewAnimation() {
+        TodayAnimation animation;
+        QList<QList<int>> frames;
+        for (TodayAnimation::Frame f{}; !f.atRest && frames.size() < 100;) {
+            f = animation.step();
+            frames << QList<int>{f.image.x(), f.image.y(), f.check.x(), f.check.y(),
+                                 f.listLeft,  f.titleTop,  f.buttonLeft};
+        }
+        QCOMPARE(frames.size(), 61);
+        QCOMPARE(frames[0], (QList<int>{-1320, -950, 6500, -847, 6366, 6340, -336}));
+        QCOMPARE(frames[1], (QList<int>{-1186, -847, 6366, -746, 6233, 6206, -203}));
+        QCOMPARE(frames[60], (QList<int>{4950, 1690, 230, 1673, 156, 70, 5874}));
     }
 };
 
