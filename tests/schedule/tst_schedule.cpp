@@ -34,13 +34,18 @@ struct Navigation {
     int year, month, selected;
     bool blinking;
     QString label1;
+    int firstCell = 0, lastCell = 0;  // where the days stand, when the row checks them
 };
 
+// Keys "1" to "5" and "Color" of the 6th of the shown month; <missing> for none.
 struct Notes {
-    QStringList before;  // keys "1" to "5" and "Color"; <missing> for none
-    int deleteRow;       // -1: add the text
-    QString text;        // for a delete, the answer: "yes" or "no"
+    QStringList before;
+    int deleteRow;  // -1: add the text
+    QString text;   // for a delete, the answer: "yes" or "no"
     QStringList after;
+    QString message = {};    // on adding
+    int month = 12;          // another month has no date selected
+    int scheduleColour = 0;  // chosen through "Color Change" first
 };
 
 struct ColourMenu {
@@ -98,31 +103,6 @@ private slots:
         f.reset();
     }
 
-    void monthFillsItsCells_data() {
-        QTest::addColumn<QDate>("first");
-        QTest::addColumn<int>("firstCell");
-        QTest::addColumn<int>("lastCell");
-        QTest::newRow("31 days from a Saturday") << QDate(2022, 1, 1) << 7 << 37;
-        QTest::newRow("February from a Sunday") << QDate(2015, 2, 1) << 1 << 28;
-        QTest::newRow("leap 2000") << QDate(2000, 2, 1) << 3 << 31;
-        QTest::newRow("1900 not leap") << QDate(1900, 2, 1) << 5 << 32;
-        QTest::newRow("2100 not leap") << QDate(2100, 2, 1) << 2 << 29;
-    }
-
-    void monthFillsItsCells() {
-        QFETCH(QDate, first);
-        QFETCH(int, firstCell);
-        QFETCH(int, lastCell);
-        open();
-        f->app->calendar().shownYear = first.year();
-        w->calendar().cmdMonth_Click(first.month());
-        for (int i = 1; i <= 37; ++i) {
-            const bool used = i >= firstCell && i <= lastCell;
-            QCOMPARE(!cell(i)->isHidden(), used);
-            if (used) QCOMPARE(cell(i)->text(), QString::number(i - firstCell + 1));
-        }
-    }
-
     // From a shown month, clicks on year, month and date labels; today (cell 8) has one note.
     void navigation_data() {
         QTest::addColumn<Navigation>("row");
@@ -143,6 +123,11 @@ private slots:
         row("today stops blink",  {2026, 12, "cmdDate(10) cmdDate(8)", L, 2026, 12, 8, false, today});
         row("another day blinks", {2026, 12, "cmdDate(8) cmdDate(10)", L, 2026, 12, 10, true, "2026/12/8"});
         row("other month's date", {2026, 11, "cmdDate(10)",  L, 2026, 11, 10, false, "2026/11/10"});
+        row("31 days from a Sat", {2022, 1,  "",             L, 2022, 1,  0, false, none, 7, 37});
+        row("Feb from a Sunday",  {2015, 2,  "",             L, 2015, 2,  0, false, none, 1, 28});
+        row("leap 2000",          {2000, 2,  "",             L, 2000, 2,  0, false, none, 3, 31});
+        row("1900 not leap",      {1900, 2,  "",             L, 1900, 2,  0, false, none, 5, 32});
+        row("2100 not leap",      {2100, 2,  "",             L, 2100, 2,  0, false, none, 2, 29});
         // clang-format on
     }
 
@@ -164,72 +149,76 @@ private slots:
         QCOMPARE(c<QListWidget>("lstShedule")->count(), row.label1 == "2026/12/6" ? 1 : 0);
         QCOMPARE(textColour(c(QString("cmdMonth(%1)").arg(row.month))), 0x00FF00);
         if (row.clicks.contains("cmdDate")) QVERIFY(cell(row.selected)->font().bold());
+        if (row.clicks.startsWith("cmdYear")) QCOMPARE(textColour(c(row.clicks)), 0xC000C0);
         const bool bold = cell(8)->font().bold();
         w->calendar().Timer1_Timer();
         if (row.blinking) QCOMPARE(cell(8)->font().bold(), !bold);
+        for (int i = 1; row.firstCell && i <= 37; ++i) {
+            const bool used = i >= row.firstCell && i <= row.lastCell;
+            QCOMPARE(!cell(i)->isHidden(), used);
+            if (used) QCOMPARE(cell(i)->text(), QString::number(i - row.firstCell + 1));
+        }
     }
 
     // One add or delete on today's date, observed in the store: keys "1" to "5" and "Color".
     void notes_data() {
         QTest::addColumn<Notes>("row");
         const QString odd = QString(10000, u'長') + QChar(0) + "\tタブ 😀";
-        const QString _ = kMissing;
+        const QString _ = kMissing, full = "これ以上追加できません";
         auto row = [](const char* name, const Notes& n) { QTest::newRow(name) << n; };
         // clang-format off
         row("first note",    {{},                        -1, "new", {"new", _, _, _, _, "65535"}});
         row("fifth note",    {{"1", "2", "3", "4"},      -1, "5",   {"1", "2", "3", "4", "5", "65535"}});
-        row("sixth refused", {{"1", "2", "3", "4", "5", "255"}, -1, "6", {"1", "2", "3", "4", "5", "65535"}});
+        row("sixth refused", {{"1", "2", "3", "4", "5", "255"}, -1, "6", {"1", "2", "3", "4", "5", "65535"}, full});
         row("add recolours", {{"a", _, _, _, _, "255"},   -1, "b",   {"a", "b", _, _, _, "65535"}});
         row("odd long note", {{},                        -1, odd,   {odd, _, _, _, _, "65535"}});
         row("gap at key 3",  {{"a", "b", _, "d", _, "255"}, -1, "c", {"a", "b", "c", _, _, "65535"}});
+        row("no date chosen", {{"二月"},                  -1, "x",   {"二月", _, _, _, _, _}, kSelectDate, 2});
+        row("schedule colour", {{},                       -1, "g",   {"g", _, _, _, _, "65280"}, "", 12, 0x00FF00});
         row("delete middle", {{"a", "b", "c", _, _, "255"}, 1, "yes", {"a", "c", _, _, _, "255"}});
         row("delete last",   {{"a", _, _, _, _, "255"},    0, "yes", {_, _, _, _, _, _}});
         row("No keeps all",  {{"a", "b", _, _, _, "255"},  0, "no",  {"a", "b", _, _, _, "255"}});
+        row("junk colour",   {{"a", _, _, _, _, "abc"},    0, "no",  {"a", _, _, _, _, "abc"}});
+        row("negative",      {{"a", _, _, _, _, "-5"},     0, "no",  {"a", _, _, _, _, "-5"}});
+        row("over 0xFFFFFF", {{"a", _, _, _, _, "16777216"}, 0, "no", {"a", _, _, _, _, "16777216"}});
         // clang-format on
     }
 
     void notes() {
         QFETCH(Notes, row);
+        const QString key = QString("2026/%1/06").arg(row.month, 2, 10, QChar('0'));
         const QStringList keys = {"1", "2", "3", "4", "5", "Color"};
         for (int i = 0; i < row.before.size(); ++i)
-            if (row.before[i] != kMissing) f->seed(kToday, keys[i], row.before[i]);
+            if (row.before[i] != kMissing) f->seed(key, keys[i], row.before[i]);
         open();
+        w->calendar().cmdMonth_Click(row.month);
         auto& dialogs = f->platform.dialogs;
+        dialogs.colourAnswer = row.scheduleColour;
+        if (row.scheduleColour) click(c("Color_Change_label"));
         if (row.deleteRow < 0) {
             c<QLineEdit>("memoINtext")->setText(row.text);
-            if (row.before.size() > 4 && row.before[4] != kMissing)
-                dialogs.expect("これ以上追加できません");
+            if (!row.message.isEmpty()) dialogs.expect(row.message);
             c<QPushButton>("tuikaButton")->click();
         } else {
             c<QListWidget>("lstShedule")->setCurrentRow(row.deleteRow);
             QVERIFY(c<QPushButton>("sakujoBotton")->isVisible());
-            dialogs.expect("削除しますか？",
-                           row.text == "yes" ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+            const bool yes = row.text == "yes";
+            dialogs.expect("削除しますか？", yes ? Dialogs::Answer::Yes : Dialogs::Answer::No);
             c<QPushButton>("sakujoBotton")->click();
             QCOMPARE(dialogs.shown().last().buttons, Dialogs::Buttons::YesNo);
             QVERIFY(!c<QPushButton>("sakujoBotton")->isVisible());
         }
         QCOMPARE(dialogs.beeps(), int(dialogs.shown().size()));
-        QCOMPARE(storedSection(kToday), row.after);
+        QCOMPARE(storedSection(key), row.after);
+        if (row.month != 12) {  // nothing was added; the typed note is kept
+            QCOMPARE(c<QLineEdit>("memoINtext")->text(), row.text);
+            return;
+        }
         QCOMPARE(c<QListWidget>("lstShedule")->count(),
                  5 - int(row.after.mid(0, 5).count(kMissing)));
         const int colour = DateSection::toColour(row.after.last());
         QCOMPARE(textColour(cell(8)), colour ? colour : 0x8080FF);
         QVERIFY(cell(8)->font().bold());
-    }
-
-    // With February shown no date is selected, though the selected day is still the 6th.
-    void addWithoutSelectedDateStoresNothing() {
-        f->seed("2026/02/06", "1", "二月");
-        open();
-        w->calendar().cmdMonth_Click(2);
-        c<QLineEdit>("memoINtext")->setText("どこへ");
-        f->platform.dialogs.expect(kSelectDate);
-        c<QPushButton>("tuikaButton")->click();
-        QCOMPARE(f->platform.dialogs.beeps(), 1);
-        QCOMPARE(storedSection("2026/02/06"),
-                 (QStringList{"二月", kMissing, kMissing, kMissing, kMissing, kMissing}));
-        QCOMPARE(c<QLineEdit>("memoINtext")->text(), QString("どこへ"));  // the typed note is kept
     }
 
     // The right-click menu of 9 December (cell 11), each path with its questions.
@@ -284,30 +273,6 @@ private slots:
         QCOMPARE(shown.buttons, ok ? Dialogs::Buttons::Ok : Dialogs::Buttons::YesNo);
         QCOMPARE(shown.icon, ok ? Dialogs::Icon::None : Dialogs::Icon::Question);
         QCOMPARE(dialogs.beeps(), 1);
-    }
-
-    void scheduleColourGoesToNewNotes() {
-        open();
-        f->platform.dialogs.colourAnswer = 0x00FF00;
-        click(c("Color_Change_label"));
-        QCOMPARE(f->stored("set", "SheduleColor"), QString("65280"));
-        c<QLineEdit>("memoINtext")->setText("緑");
-        c<QPushButton>("tuikaButton")->click();
-        QCOMPARE(f->stored(kToday, "Color"), QString("65280"));
-    }
-
-    void badColourKeepsWeekdayColour_data() {
-        QTest::addColumn<QString>("colour");
-        for (const char* bad : {"abc", "-5", "16777216", "1.5", "", "99999999999"})
-            QTest::newRow(bad) << QString(bad);
-    }
-
-    void badColourKeepsWeekdayColour() {
-        QFETCH(QString, colour);
-        f->seed(kToday, "Color", colour);
-        open();
-        QCOMPARE(textColour(cell(8)), 0x8080FF);
-        QCOMPARE(f->stored(kToday, "Color"), colour);
     }
 
     // A writer killed at any moment of a rewrite leaves one whole version of the section.
