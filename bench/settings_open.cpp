@@ -7,28 +7,16 @@
 #include <algorithm>
 #include <vector>
 
+#include "TenYearsOfNotes.h"
 #include "TestPlatform.h"
 #include "app/Application.h"
-#include "schedule/MonthLayout.h"
-#include "settings/SettingsStore.h"
 #include "settings/SettingsWindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
     TestPlatform platform;
     for (int i = 0; i < 10000; ++i) QFile(platform.locations.tempFolder() + QString("/f%1.tmp").arg(i)).open(QIODevice::WriteOnly);
-    {
-        SettingsStore store(platform.locations.settingsFile());
-        store.transaction([&] {
-            for (QDate d(2017, 1, 1); d < QDate(2027, 1, 1); d = d.addDays(1)) {
-                const QString key = MonthLayout::dateKey(d.year(), d.month(), d.day());
-                store.save(key, "1", "会議 " + d.toString());
-                store.save(key, "2", "メモ");
-                store.save(key, "Color", "65535");
-            }
-            return true;
-        });
-    }
+    seedTenYearsOfNotes(platform.locations.settingsFile());
     Application app(platform.services());
     app.start();
     std::vector<double> times;

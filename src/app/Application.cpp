@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "clock/ClockWindow.h"
+#include "schedule/TodayView.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsWindow.h"
 #include "settings/UiText.h"
@@ -8,7 +9,10 @@
 Application::Application(const Platform& platform) : platform_(platform) {}
 
 // Ending the program runs no close handler: the windows are destroyed, not closed.
-Application::~Application() { delete settings_.data(); }
+Application::~Application() {
+    delete settings_.data();
+    delete todayView_.data();
+}
 
 bool Application::start() {
     // The one-copy test comes before the store is touched, so a second copy changes nothing.
@@ -33,7 +37,18 @@ void Application::reloadClock(bool keepCalendarDate) {
     loadClock(keepCalendarDate);
 }
 
-void Application::offerTodayView() { ++todayViewOffers_; }
+void Application::offerTodayView() {
+    ++todayViewOffers_;
+    todayView_ = new TodayView(platform_.clock, *store_, record_, calendar_, platform_.screens);
+    todayView_->Form_Load();
+    todayView_->show();
+}
+
+void Application::closeTodayView() {
+    if (todayView_) todayView_->close();
+}
+
+TodayView* Application::todayView() { return todayView_.data(); }
 
 void Application::openSettings() {
     if (!settings_) {

@@ -10,6 +10,7 @@
 class ClockWindow;
 class SettingsStore;
 class SettingsWindow;
+class TodayView;
 
 // Owns the store, the settings record, the calendar state, the program-wide flags and the
 // windows. Everything the operating system provides comes in through the platform.
@@ -36,9 +37,9 @@ public:
     // Shows today's notes; called by the clock's load at most once per run.
     void offerTodayView();
     int todayViewOffers() const { return todayViewOffers_; }
-
     // Today's-notes window: closed when the settings window opens.
-    void closeTodayView() {}
+    void closeTodayView();
+    TodayView* todayView();
 
     // Shows the one settings window, loading it first when it is not open.
     void openSettings();
@@ -62,6 +63,7 @@ private:
     CalendarState calendar_;
     std::unique_ptr<ClockWindow> clock_;
     QPointer<SettingsWindow> settings_;
+    QPointer<TodayView> todayView_;
     int todayViewOffers_ = 0;
     int clockLoads_ = 0;
 };

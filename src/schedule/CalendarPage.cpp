@@ -3,27 +3,31 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 
 #include "platform/Clock.h"
 #include "schedule/CalendarLayout.h"
 #include "schedule/CalendarState.h"
+#include "schedule/DateColours.h"
+#include "schedule/DateSection.h"
+#include "schedule/LabelMouse.h"
 #include "schedule/MonthLayout.h"
+#include "schedule/ScheduleNotes.h"
+#include "schedule/TextColour.h"
 #include "settings/ControlDef.h"
 #include "settings/LayoutTable.h"
 #include "settings/SettingsRecord.h"
 #include "settings/SettingsStore.h"
-#include "settings/StoredValue.h"
 
 using namespace LayoutTable;
 
 namespace {
 constexpr int kBlinkMs = 380;
+constexpr int kYearPressed = 0xFF80FF;
+constexpr int kYearAtRest = 0xC000C0;
 }  // namespace
 
 CalendarPage::CalendarPage(QWidget* window, CalendarState& state, SettingsRecord& record,
-                           SettingsStore& store, const Clock& clock)
+                           SettingsStore& store, Dialogs& dialogs, const Clock& clock)
     : window_(window),
       state_(state),
       record_(record),
@@ -31,33 +35,47 @@ CalendarPage::CalendarPage(QWidget* window, CalendarState& state, SettingsRecord
       clock_(clock),
       dateWIN_(control<QLabel>(window, "dateWIN")),
       Label1_(control<QLabel>(window, "Label1")),
-      lstShedule_(control<QListWidget>(window, "lstShedule")),
       OPENCheck1_(control<QCheckBox>(window, "OPENCheck1")) {
     for (int i = 1; i <= MonthLayout::kCells; ++i)
         cmdDate_[i] = control<QLabel>(window, indexed("cmdDate", i));
     for (int i = 1; i <= 12; ++i) cmdMonth_[i] = control<QLabel>(window, indexed("cmdMonth", i));
-    control<QPushButton>(window, "sakujoBotton")->hide();
-    control<QPushButton>(window, "tuikaButton")->setEnabled(false);
-    control<QPushButton>(window, "hei_Button")->setEnabled(false);
+    for (int i = 0; i < 3; ++i) cmdYear_[i] = control<QLabel>(window, indexed("cmdYear", i));
     auto* pass = control<QLineEdit>(window, "pass");
     pass->setEchoMode(QLineEdit::Password);
     pass->hide();
     for (const char* lamp : {"lock_ran", "help_ran"}) setLamp(lamp, kBlack);
     CalendarLayout::createDateColourMenu(window);
+    colours_ = std::make_unique<DateColours>(window, state, record, store, dialogs);
+    notes_ = std::make_unique<ScheduleNotes>(window, state, store, dialogs, *colours_,
+                                             [this] { return helpMode_ != 0; });
+    connect(colours_.get(), &DateColours::recolourRequested, this,
+            &CalendarPage::recolourKeepingSelection);
+    connect(notes_.get(), &ScheduleNotes::saved, this, &CalendarPage::recolourKeepingSelection);
     blink_.setInterval(kBlinkMs);
     connect(&blink_, &QTimer::timeout, this, &CalendarPage::Timer1_Timer);
     connect(OPENCheck1_, &QCheckBox::toggled, this, &CalendarPage::OPENCheck1_Click);
+    connectLabels();
+}
+
+CalendarPage::~CalendarPage() = default;
+
+void CalendarPage::connectLabels() {
+    auto* dates = new LabelMouse(this);
+    for (int i = 1; i <= MonthLayout::kCells; ++i) dates->watch(cmdDate_[i], i);
+    connect(dates, &LabelMouse::pressed, this, &CalendarPage::cmdDate_MouseDown);
+    connect(dates, &LabelMouse::doubleClicked, this, &CalendarPage::cmdDate_DblClick);
+    auto* years = new LabelMouse(this);
+    for (int i = 0; i < 3; ++i) years->watch(cmdYear_[i], i);
+    connect(years, &LabelMouse::pressed, this, &CalendarPage::cmdYear_MouseDown);
+    connect(years, &LabelMouse::released, this, &CalendarPage::cmdYear_MouseUp);
+    auto* months = new LabelMouse(this);
+    for (int i = 1; i <= 12; ++i) months->watch(cmdMonth_[i], i);
+    connect(months, &LabelMouse::clicked, this, &CalendarPage::cmdMonth_Click);
 }
 
 QDate CalendarPage::today() const { return clock_.now().date(); }
 
 void CalendarPage::OPENCheck1_Click() { emit changed(); }
-
-void CalendarPage::setTextColour(QWidget* widget, int bgr) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colourFromBgr(bgr));
-    widget->setPalette(palette);
-}
 
 // The lamps are tiny input-less boxes whose face colour is the signal.
 void CalendarPage::setLamp(const char* name, int bgr) {
@@ -69,7 +87,7 @@ void CalendarPage::setLamp(const char* name, int bgr) {
 
 void CalendarPage::loadLock() {
     if (record_.LOCK != 1) return;
-    lstShedule_->hide();
+    control<QWidget>(window_, "lstShedule")->hide();
     setLamp("lock_ran", kLime);
 }
 
@@ -82,31 +100,34 @@ void CalendarPage::applyOpenCheck() {
 }
 
 void CalendarPage::openCalendar() {
-    CalendarState& s = state();
-    s.showingCurrentMonth = true;
-    s.blinkPhase = 0;
-    s.firstOfMonth = QDate(s.shownYear, s.shownMonth, 1);
-    s.blinkCell = s.selectedCell = FillMonth(s.firstOfMonth);
+    state_.showingCurrentMonth = true;
+    state_.blinkPhase = 0;
+    state_.firstOfMonth = QDate(state_.shownYear, state_.shownMonth, 1);
+    state_.blinkCell = state_.selectedCell = FillMonth(state_.firstOfMonth);
 }
 
 void CalendarPage::afterShow() {
-    const CalendarState& s = state();
-    dateWIN_->setText(QStringLiteral("%1年 %2月").arg(s.shownYear).arg(s.shownMonth));
+    setDateCaption();
     ColourMonthButtons();
 }
 
-void CalendarPage::loadScheduleColour() {
-    const int colour = record_.SheduleColor;
-    if (colour != 0) setTextColour(control<QWidget>(window_, "Color_Change_label"), colour);
+void CalendarPage::loadScheduleColour() { colours_->loadScheduleColour(); }
+
+void CalendarPage::disableInputButtons() { notes_->disableInputButtons(); }
+
+void CalendarPage::setDateCaption() {
+    dateWIN_->setText(QStringLiteral("%1年 %2月").arg(state_.shownYear).arg(state_.shownMonth));
 }
 
-void CalendarPage::disableInputButtons() {
-    control<QPushButton>(window_, "tuikaButton")->setEnabled(false);
-    control<QPushButton>(window_, "hei_Button")->setEnabled(false);
+void CalendarPage::showSelectedDate() {
+    Label1_->setText(QStringLiteral("%1/%2/%3")
+                         .arg(state_.shownYear)
+                         .arg(state_.shownMonth)
+                         .arg(state_.selectedDay));
+    notes_->LoadDateNotes();
 }
 
 int CalendarPage::FillMonth(QDate firstOfMonth) {
-    CalendarState& s = state();
     for (int i = 1; i <= MonthLayout::kCells; ++i) cmdDate_[i]->hide();
     for (int day = 1; day <= firstOfMonth.daysInMonth(); ++day) {
         QLabel* cell = cmdDate_[MonthLayout::cellOfDay(firstOfMonth, day)];
@@ -115,56 +136,46 @@ int CalendarPage::FillMonth(QDate firstOfMonth) {
     }
     RecolourGrid();
     const QDate now = today();
-    if (s.showingCurrentMonth && now.year() == s.shownYear && now.month() == s.shownMonth) {
-        s.todayCell = MonthLayout::cellOfDay(firstOfMonth, now.day());
+    if (state_.showingCurrentMonth && now.year() == state_.shownYear &&
+        now.month() == state_.shownMonth) {
+        state_.todayCell = MonthLayout::cellOfDay(firstOfMonth, now.day());
         blink_.start();
-        s.selectedDay = now.day();
-        Label1_->setText(
-            QStringLiteral("%1/%2/%3").arg(s.shownYear).arg(s.shownMonth).arg(s.selectedDay));
-        LoadDateNotes();
-        return s.todayCell;
+        state_.selectedDay = now.day();
+        showSelectedDate();
+        return state_.todayCell;
     }
     Label1_->setText(QStringLiteral("日付を指定してください"));
     blink_.stop();
-    lstShedule_->clear();
+    notes_->clear();
     return 0;
 }
 
 void CalendarPage::RecolourGrid() {
-    const CalendarState& s = state();
-    const SettingsStore& store = store_;
     for (int i = 1; i <= MonthLayout::kCells; ++i)
         setTextColour(cmdDate_[i], MonthLayout::cellColour(i));
     for (int i = 1; i <= MonthLayout::kCells; ++i) {
         if (cmdDate_[i]->isHidden()) continue;
         const int day = cmdDate_[i]->text().toInt();
-        const QString key = MonthLayout::dateKey(s.shownYear, s.shownMonth, day);
-        const int colour = StoredValue::toInt(store.get(key, "Color", "0"));
+        const QString key = DateSection::DateKey(state_.shownYear, state_.shownMonth, day);
+        const int colour = DateSection::colour(store_, key);
         setCellBold(i, false);
         if (colour != 0) setTextColour(cmdDate_[i], colour);
     }
 }
 
-void CalendarPage::LoadDateNotes() {
-    const CalendarState& s = state();
-    const QString key = MonthLayout::dateKey(s.shownYear, s.shownMonth, s.selectedDay);
-    lstShedule_->clear();
-    for (int n = 1; n <= 5; ++n) {
-        const QString note = store_.get(key, QString::number(n), "");
-        if (note.isEmpty()) break;
-        lstShedule_->addItem(note);
-    }
+void CalendarPage::recolourKeepingSelection() {
+    RecolourGrid();
+    if (state_.selectedCell != 0) setCellBold(state_.selectedCell, true);
 }
 
 void CalendarPage::UpdateCurrentMonthFlag() {
-    CalendarState& s = state();
     const QDate now = today();
-    s.showingCurrentMonth = now.year() == s.shownYear && now.month() == s.shownMonth;
+    state_.showingCurrentMonth = now.year() == state_.shownYear && now.month() == state_.shownMonth;
 }
 
 void CalendarPage::ColourMonthButtons() {
     for (int i = 1; i <= 12; ++i) setTextColour(cmdMonth_[i], kGreen);
-    const int shown = state().shownMonth;
+    const int shown = state_.shownMonth;
     if (shown >= 1 && shown <= 12) setTextColour(cmdMonth_[shown], kLime);
 }
 
@@ -176,7 +187,67 @@ void CalendarPage::setCellBold(int cell, bool bold) {
 }
 
 void CalendarPage::Timer1_Timer() {
-    CalendarState& s = state();
-    setCellBold(s.blinkCell, s.blinkPhase == 0);
-    s.blinkPhase = s.blinkPhase == 0 ? 1 : 0;
+    setCellBold(state_.blinkCell, state_.blinkPhase == 0);
+    state_.blinkPhase = state_.blinkPhase == 0 ? 1 : 0;
+}
+
+// The grid shows the month of shownYear and shownMonth afresh; today is selected in the current
+// month, nothing in any other.
+void CalendarPage::showMonth() {
+    setCellBold(state_.todayCell, false);
+    state_.firstOfMonth = QDate(state_.shownYear, state_.shownMonth, 1);
+    setDateCaption();
+    notes_->hideDelete();
+    state_.blinkCell = state_.selectedCell = FillMonth(state_.firstOfMonth);
+}
+
+void CalendarPage::cmdYear_MouseDown(int index, Qt::MouseButton button) {
+    setTextColour(cmdYear_[index], kYearPressed);
+    const int step = button == Qt::RightButton ? 10 : 1;
+    const QString caption = cmdYear_[index]->text();
+    if (caption == QStringLiteral("≪") || caption == QStringLiteral("≫")) {
+        state_.shownYear = MonthLayout::stepYear(state_.shownYear, caption == "≪" ? -step : step);
+        UpdateCurrentMonthFlag();
+    } else {  // "■": this year, the same month
+        state_.shownYear = today().year();
+        state_.showingCurrentMonth = today().month() == state_.shownMonth;
+    }
+    showMonth();
+}
+
+void CalendarPage::cmdYear_MouseUp(int index) { setTextColour(cmdYear_[index], kYearAtRest); }
+
+void CalendarPage::cmdMonth_Click(int index) {
+    state_.shownMonth = cmdMonth_[index]->text().toInt();
+    UpdateCurrentMonthFlag();
+    showMonth();
+    ColourMonthButtons();
+}
+
+void CalendarPage::cmdDate_MouseDown(int index, Qt::MouseButton button, QPoint globalPos) {
+    RecolourGrid();
+    state_.selectedCell = index;
+    setCellBold(index, true);
+    state_.selectedDay = cmdDate_[index]->text().toInt();
+    showSelectedDate();
+    notes_->hideDelete();
+    if (button != Qt::LeftButton) {
+        colours_->preview(globalPos);
+        return;
+    }
+    const QDate now = today();
+    if (now.year() == state_.shownYear && now.month() == state_.shownMonth) {
+        if (state_.selectedDay == now.day())
+            blink_.stop();
+        else
+            blink_.start();
+    }
+}
+
+// The press before it has selected the date.
+void CalendarPage::cmdDate_DblClick(int index, Qt::MouseButton button, QPoint globalPos) {
+    if (button == Qt::LeftButton)
+        notes_->cmdDate_DblClick();
+    else
+        cmdDate_MouseDown(index, button, globalPos);
 }

@@ -4,24 +4,28 @@
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <memory>
 
 class Clock;
+class DateColours;
+class Dialogs;
 class QCheckBox;
 class QLabel;
-class QListWidget;
-class QPushButton;
+class ScheduleNotes;
 class QWidget;
 class SettingsStore;
 struct CalendarState;
 struct SettingsRecord;
 
-// The calendar tab: the month grid, the selected date's notes, the lock column and the
-// start-up schedule switch.
+// The calendar tab: the month grid with its year and month buttons, the selection of a date and
+// the blink of today. It composes the selected date's notes and the date colours, and holds the
+// lock column and the start-up schedule switch.
 class CalendarPage : public QObject {
     Q_OBJECT
 public:
     CalendarPage(QWidget* window, CalendarState& state, SettingsRecord& record,
-                 SettingsStore& store, const Clock& clock);
+                 SettingsStore& store, Dialogs& dialogs, const Clock& clock);
+    ~CalendarPage() override;
 
     void resetHelpMode() { helpMode_ = 0; }
     void loadLock();
@@ -39,17 +43,28 @@ public:
     void Timer1_Timer();
     bool isBlinking() const { return blink_.isActive(); }
 
+    void cmdYear_MouseDown(int index, Qt::MouseButton button);
+    void cmdYear_MouseUp(int index);
+    void cmdMonth_Click(int index);
+    void cmdDate_MouseDown(int index, Qt::MouseButton button, QPoint globalPos);
+
+    ScheduleNotes& notes() { return *notes_; }
+    DateColours& colours() { return *colours_; }
+
 signals:
     void changed();
 
 private:
     void OPENCheck1_Click();
-    void LoadDateNotes();
+    void connectLabels();
+    void cmdDate_DblClick(int index, Qt::MouseButton button, QPoint globalPos);
+    void showMonth();
+    void setDateCaption();
+    void showSelectedDate();
+    void recolourKeepingSelection();
     void setCellBold(int cell, bool bold);
-    void setTextColour(QWidget* widget, int bgr);
     void setLamp(const char* name, int bgr);
     QDate today() const;
-    CalendarState& state() { return state_; }
 
     QWidget* window_;
     CalendarState& state_;
@@ -58,10 +73,12 @@ private:
     const Clock& clock_;
     std::array<QLabel*, 38> cmdDate_{};   // index 0 unused
     std::array<QLabel*, 13> cmdMonth_{};  // index 0 unused
+    std::array<QLabel*, 3> cmdYear_{};
     QLabel* dateWIN_;
     QLabel* Label1_;
-    QListWidget* lstShedule_;
     QCheckBox* OPENCheck1_;
     QTimer blink_;
     int helpMode_ = 0;
+    std::unique_ptr<DateColours> colours_;
+    std::unique_ptr<ScheduleNotes> notes_;
 };

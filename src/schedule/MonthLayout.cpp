@@ -1,5 +1,7 @@
 #include "schedule/MonthLayout.h"
 
+#include <algorithm>
+
 namespace MonthLayout {
 
 int weekday(QDate date) { return date.dayOfWeek() % 7 + 1; }
@@ -14,8 +16,6 @@ int cellColour(int cell) {
     }
 }
 
-QString dateKey(int year, int month, int day) {
-    return QDate(year, month, day).toString(QStringLiteral("yyyy/MM/dd"));
-}
+int stepYear(int year, int step) { return std::clamp(year + step, kFirstYear, kLastYear); }
 
 }  // namespace MonthLayout

@@ -8,6 +8,7 @@
 #include "app/Application.h"
 #include "clock/ClockWindow.h"
 #include "schedule/CalendarPage.h"
+#include "schedule/ScheduleNotes.h"
 #include "settings/Fonts.h"
 #include "settings/SettingsLayout.h"
 #include "settings/SettingsStore.h"
@@ -76,7 +77,8 @@ void SettingsWindow::createPages() {
     version_ = std::make_unique<VersionPage>(this, os.locations);
     alarms_ = std::make_unique<AlarmPage>(this, record, store, os.dialogs);
     custom_ = std::make_unique<CustomPage>(this, record, store, os.dialogs, os.locations);
-    calendar_ = std::make_unique<CalendarPage>(this, app_.calendar(), record, store, os.clock);
+    calendar_ = std::make_unique<CalendarPage>(this, app_.calendar(), record, store, os.dialogs,
+                                               os.clock);
 
     connect(tempFiles_.get(), &TempFilesPage::changed, this, &SettingsWindow::enableApply);
     connect(clockDisplay_.get(), &ClockDisplayPage::changed, this, &SettingsWindow::enableApply);
@@ -85,6 +87,8 @@ void SettingsWindow::createPages() {
     connect(custom_.get(), &CustomPage::changed, this, &SettingsWindow::enableApply);
     connect(calendar_.get(), &CalendarPage::changed, this, &SettingsWindow::enableApply);
     connect(version_.get(), &VersionPage::quitRequested, this, &SettingsWindow::Quit_Click);
+    connect(&calendar_->notes(), &ScheduleNotes::inputAreaRequested, this,
+            &SettingsWindow::showInputArea);
     connectClockPreviews();
 }
 
@@ -197,6 +201,12 @@ void SettingsWindow::Form_Unload() {
 }
 
 void SettingsWindow::SSTab1_Click() {
-    setFixedHeight(px(SettingsLayout::kWindowHeight));
+    showInputArea(false);
     calendar_->disableInputButtons();
+}
+
+// The schedule input area lies below the tabs; the window grows to reveal it.
+void SettingsWindow::showInputArea(bool shown) {
+    constexpr int kInputAreaHeight = 705;  // twips: outer height 6285 instead of 5580
+    setFixedHeight(px(SettingsLayout::kWindowHeight + (shown ? kInputAreaHeight : 0)));
 }

@@ -27,6 +27,7 @@ public:
     void Cancel_Click();
     void Quit_Click();
     void SSTab1_Click();
+    void showInputArea(bool shown);
 
     TabStrip& tabs() { return *SSTab1_; }
     CalendarPage& calendar() { return *calendar_; }

@@ -148,3 +148,17 @@ region_changed() {
 }
 
 shoot() { import -window root -crop "$1" +repage "$2"; }
+
+# Prints the id of a mapped window of the program with the given size ("484x135"); fails after 10 s.
+find_sized() {
+    local deadline=$((SECONDS + 10)) id
+    while ((SECONDS < deadline)); do
+        for id in $(xdotool search --onlyvisible --class ZKTIME 2>/dev/null); do
+            xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: $1\$" && { echo "$id"; return 0; }
+        done
+        sleep 0.05
+    done
+    return 1
+}
+
+stored() { sqlite3 "$store" "SELECT value FROM settings WHERE section='$1' AND key='$2'"; }

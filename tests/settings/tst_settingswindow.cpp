@@ -1,7 +1,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -9,7 +8,6 @@
 
 #include "AppFixture.h"
 #include "WriteLog.h"
-#include "schedule/CalendarPage.h"
 #include "settings/SettingsWindow.h"
 #include "settings/TabStrip.h"
 #include "settings/VersionPage.h"
@@ -105,9 +103,6 @@ private slots:
     void missingCleanupProgramReportedOnOpen();
     void bootCleanupRegisteredOnApply();
     void tempFileCount();
-    void calendarOpensOnToday();
-    void monthFillsItsCells_data();
-    void monthFillsItsCells();
 };
 
 void TestSettingsWindow::firstOpenOnEmptyStore() {
@@ -564,67 +559,6 @@ void TestSettingsWindow::tempFileCount() {
     // Letter case does not matter, as on the desktops the pattern comes from; folders never count.
     QCOMPARE(c<QLabel>("tmpLabel")->text(), QStringLiteral("不要なファイル(*.tmp)を 3個 検出しました"));
     QCOMPARE(c<QListWidget>("File1")->count(), 3);
-}
-
-void TestSettingsWindow::calendarOpensOnToday() {
-    f->seed("2026/12/06", "1", "会議");
-    f->seed("2026/12/06", "2", "歯医者");
-    f->seed("2026/12/25", "Color", "255");
-    open();
-    QCOMPARE(c<QLabel>("dateWIN")->text(), QStringLiteral("2026年 12月"));
-    QCOMPARE(c<QLabel>("Label1")->text(), QString("2026/12/6"));
-    QCOMPARE(c<QListWidget>("lstShedule")->count(), 2);
-    QCOMPARE(c<QLabel>("cmdDate(3)")->text(), QString("1"));  // 1 December 2026 is a Tuesday
-    QVERIFY(c<QLabel>("cmdDate(34)")->isHidden());
-    QVERIFY(!c<QLabel>("cmdDate(33)")->isHidden());
-    QCOMPARE(c<QLabel>("cmdDate(27)")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QCOMPARE(c<QLabel>("cmdMonth(12)")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-    QCOMPARE(c<QLabel>("cmdMonth(1)")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
-    QVERIFY(w->calendar().isBlinking());
-    QCOMPARE(f->app->calendar().selectedCell, 8);
-    QVERIFY(c<QLabel>("Label22")->font().underline());
-    auto* menu = w->findChild<QMenu*>("Date_Color_Menu");
-    QVERIFY(menu && !menu->isVisible());
-    QVERIFY(!c("sakujoBotton")->isVisible());
-    w->calendar().Timer1_Timer();
-    QVERIFY(c<QLabel>("cmdDate(8)")->font().bold());
-    w->calendar().Timer1_Timer();
-    QVERIFY(!c<QLabel>("cmdDate(8)")->font().bold());
-}
-
-void TestSettingsWindow::monthFillsItsCells_data() {
-    QTest::addColumn<QDate>("first");
-    QTest::addColumn<int>("firstCell");
-    QTest::addColumn<int>("lastCell");
-    QTest::newRow("31 days from a Saturday") << QDate(2022, 1, 1) << 7 << 37;
-    QTest::newRow("February from a Sunday") << QDate(2015, 2, 1) << 1 << 28;
-    QTest::newRow("leap 2000") << QDate(2000, 2, 1) << 3 << 31;
-    QTest::newRow("1900 not leap") << QDate(1900, 2, 1) << 5 << 32;
-    QTest::newRow("2100 not leap") << QDate(2100, 2, 1) << 2 << 29;
-}
-
-void TestSettingsWindow::monthFillsItsCells() {
-    QFETCH(QDate, first);
-    QFETCH(int, firstCell);
-    QFETCH(int, lastCell);
-    open();
-    CalendarState& calendar = f->app->calendar();
-    calendar.shownYear = first.year();
-    calendar.shownMonth = first.month();
-    QCOMPARE(w->calendar().FillMonth(first), 0);  // not the current month: nothing selected
-    QCOMPARE(c<QLabel>("Label1")->text(), QStringLiteral("日付を指定してください"));
-    QVERIFY(!w->calendar().isBlinking());
-    QVERIFY(c<QListWidget>("lstShedule")->count() == 0);
-    for (int cell = 1; cell <= 37; ++cell) {
-        QLabel* label = c<QLabel>(QString("cmdDate(%1)").arg(cell));
-        const bool used = cell >= firstCell && cell <= lastCell;
-        QCOMPARE(!label->isHidden(), used);
-        if (used) QCOMPARE(label->text(), QString::number(cell - firstCell + 1));
-    }
-    const QColor sunday(255, 128, 128), saturday(192, 192, 255);
-    QCOMPARE(c<QLabel>("cmdDate(36)")->palette().color(QPalette::WindowText), sunday);
-    QCOMPARE(c<QLabel>("cmdDate(35)")->palette().color(QPalette::WindowText), saturday);
-    QCOMPARE(c<QLabel>("cmdDate(37)")->palette().color(QPalette::WindowText), QColor(Qt::white));
 }
 
 QTEST_MAIN(TestSettingsWindow)

@@ -1,0 +1,121 @@
+#include "schedule/DateColours.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+#include "platform/Dialogs.h"
+#include "schedule/CalendarState.h"
+#include "schedule/DateSection.h"
+#include "schedule/LabelMouse.h"
+#include "schedule/TextColour.h"
+#include "settings/LayoutTable.h"
+#include "settings/SettingsRecord.h"
+#include "settings/SettingsStore.h"
+
+namespace {
+const QString kHasNotes = QStringLiteral("スケジュールが入力されています\r\n");
+const QString kNoColour =
+    QStringLiteral("黒を指定　又は、キャンセルが選択されたので色の変更を中止しました。");
+}  // namespace
+
+DateColours::DateColours(QWidget* window, const CalendarState& state, SettingsRecord& record,
+                         SettingsStore& store, Dialogs& dialogs)
+    : window_(window),
+      state_(state),
+      record_(record),
+      store_(store),
+      dialogs_(dialogs),
+      Date_Color_Menu_(control<QMenu>(window, "Date_Color_Menu")),
+      Color_Change_label_(control<QLabel>(window, "Color_Change_label")) {
+    const std::pair<const char*, void (DateColours::*)()> items[] = {
+        {"Date_Color", &DateColours::Date_Color_Click},
+        {"Date_Color_Change", &DateColours::Date_Color_Change_Click},
+        {"Date_Color_Default", &DateColours::Date_Color_Default_Click},
+    };
+    for (const auto& [name, handler] : items)
+        connect(control<QAction>(Date_Color_Menu_, name), &QAction::triggered, this, handler);
+    Color_Change_label_->setCursor(Qt::PointingHandCursor);
+    auto* mouse = new LabelMouse(this);
+    mouse->watch(Color_Change_label_, 0);
+    connect(mouse, &LabelMouse::clicked, this, &DateColours::Color_Change_label_Click);
+}
+
+void DateColours::loadScheduleColour() {
+    if (DateSection::isColour(record_.SheduleColor))
+        setTextColour(Color_Change_label_, record_.SheduleColor);
+}
+
+int DateColours::scheduleColour() const { return textColour(Color_Change_label_); }
+
+QLabel* DateColours::selectedCell() const {
+    return control<QLabel>(window_, LayoutTable::indexed("cmdDate", state_.selectedCell));
+}
+
+QString DateColours::selectedKey() const {
+    return DateSection::DateKey(state_.shownYear, state_.shownMonth, state_.selectedDay);
+}
+
+void DateColours::preview(QPoint globalPos) {
+    savedColour_ = textColour(selectedCell());
+    setTextColour(selectedCell(), record_.DateColor);
+    Date_Color_Menu_->popup(globalPos);
+}
+
+int DateColours::askColour() {
+    const int colour = dialogs_.pickColour(window_, 0);
+    if (colour == 0) {
+        dialogs_.beep();
+        dialogs_.message(window_, kNoColour);
+    }
+    return colour;
+}
+
+void DateColours::Date_Color_Click() {
+    const QString key = selectedKey();
+    if (DateSection::hasNotes(store_, key)) {
+        dialogs_.beep();
+        if (dialogs_.message(window_, kHasNotes + "表示色を変更しますか？", Dialogs::Buttons::YesNo,
+                             Dialogs::Icon::Question) != Dialogs::Answer::Yes) {
+            setTextColour(selectedCell(), savedColour_);
+            return;
+        }
+    }
+    setTextColour(selectedCell(), record_.DateColor);
+    store_.save(key, "Color", QString::number(record_.DateColor));
+}
+
+void DateColours::Date_Color_Change_Click() {
+    const int colour = askColour();
+    if (colour == 0) {
+        setTextColour(selectedCell(), savedColour_);
+        return;
+    }
+    record_.DateColor = colour;
+    store_.save("set", "DateColor", QString::number(colour));
+    Date_Color_Click();
+}
+
+void DateColours::Date_Color_Default_Click() {
+    const QString key = selectedKey();
+    if (!store_.get(key, "Color", "").isEmpty()) {
+        if (!DateSection::hasNotes(store_, key)) {
+            store_.deleteSection(key);
+        } else {
+            dialogs_.beep();
+            if (dialogs_.message(window_, kHasNotes + "表示色をデフォルトに戻しますか？",
+                                 Dialogs::Buttons::YesNo,
+                                 Dialogs::Icon::Question) == Dialogs::Answer::Yes)
+                store_.deleteKey(key, "Color");
+        }
+    }
+    emit recolourRequested();
+}
+
+void DateColours::Color_Change_label_Click() {
+    const int colour = askColour();
+    if (colour == 0) return;
+    setTextColour(Color_Change_label_, colour);
+    record_.SheduleColor = colour;
+    store_.save("set", "SheduleColor", QString::number(colour));
+}

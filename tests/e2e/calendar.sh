@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# End-to-end checks of the calendar: today's notes greet the user at start in the sliding window,
+# opening the settings window closes it, and a note typed on the calendar tab reaches the store.
+#
+#   calendar.sh path/to/ZKTIME
+#
+# Screenshots e2e-today-view.png and e2e-calendar-*.png go to the current folder.
+set -uo pipefail
+
+# shellcheck source=tests/e2e/common.sh
+source "$(dirname "$(realpath "$0")")/common.sh" "$@"
+
+month=$(date +%Y/%m)
+day=01 && [[ $(date +%d) == 01 ]] && day=03 # a day other than today, which has notes
+first=$(($(date -d "$(date +%Y-%m-01)" +%w) + 1)) # weekday of the 1st, Sunday = 1
+# Window coordinates of the centre of the cell of day $1 of this month.
+cell() {
+    local i=$((first + $1 - 2))
+    echo $(((360 + 480 * (i % 7)) / 15 + 12)) $(((1320 + 240 * (i / 7)) / 15 + 8))
+}
+
+mkdir -m 0700 "$store_dir"
+(umask 077 && sqlite3 "$store" \
+    "CREATE TABLE settings(section TEXT NOT NULL COLLATE NOCASE, key TEXT NOT NULL COLLATE NOCASE,
+                           value TEXT NOT NULL, PRIMARY KEY(section, key));
+     INSERT INTO settings VALUES('set','OPENCheck','0'), ('set','Tab','5'),
+       ('$month/02','Color','255'), ('$(date +%Y/%m/%d)','1','E2E meeting 10:00'),
+       ('$(date +%Y/%m/%d)','2','E2E dentist');") ||
+    fail "could not seed the store"
+
+start_clock
+clock=$(find_window) || { fail "the clock did not appear"; finish; }
+view=$(find_sized 484x135) || { fail "no today's-notes window (484x135) at start"; finish; }
+sleep 1.5 # the animation takes 61 ticks of 10 ms
+shot="$out/e2e-today-view.png"
+shoot 484x135+270+316 "$shot"
+# At rest the grey list (#404040) fills x 10 to 475, y 24 to 108, with the notes in white.
+white=$(convert "$shot" -crop 460x80+12+26 +repage -threshold 90% \
+    -format '%[fx:int(mean*w*h)]' info:)
+if near "$(pixel "$shot" 470 100)" "64 64 64" 8 && ((white > 50)); then
+    pass "the today's-notes window came to rest, centred, with today's notes ($shot)"
+else
+    fail "no list of notes at rest in the centre of the screen (see $shot)"
+fi
+
+xdotool mousemove --window "$clock" 40 8 click --repeat 2 --delay 60 1
+sid=$(find_sized 427x347) || { fail "no settings window after a double click on the date"; finish; }
+sleep 0.5
+xdotool search --onlyvisible --class ZKTIME | grep -qx "$view" &&
+    fail "the today's-notes window is still open" || pass "opening the settings window closed it"
+shoot 427x347+0+0 "$out/e2e-calendar-month.png"
+
+read -r x y < <(cell $((10#$day)))
+xdotool mousemove --window "$sid" "$x" "$y" click --repeat 2 --delay 60 1
+wait_geometry "$sid" "0,0 427x394" && pass "a double click on day $day opens the input area" ||
+    fail "settings window at $geometry after the double click, wanted 0,0 427x394"
+xdotool type --delay 20 "typed in e2e"
+shoot 427x394+0+0 "$out/e2e-calendar-input.png"
+xdotool key Return
+sleep 0.5
+note=$(stored "$month/$day" 1) colour=$(stored "$month/$day" Color)
+[[ $note == "typed in e2e" && $colour == 65535 ]] && pass "Enter stored the note of day $day" ||
+    fail "after Enter: note '$note', colour '$colour' under $month/$day"
+
+# For the eye: the date-colour menu, then the same month a year later.
+read -r x y < <(cell 2)
+xdotool mousemove --window "$sid" "$x" "$y" click 3
+sleep 0.4
+shoot 600x420+0+0 "$out/e2e-calendar-menu.png"
+xdotool key Escape mousemove --window "$sid" 295 75 click 1 # "≫"
+sleep 0.4
+shoot 427x394+0+0 "$out/e2e-calendar-other-month.png"
+
+stop_clock
+finish
