@@ -91,6 +91,7 @@ void DateColours::Date_Color_Change_Click() {
         setTextColour(selectedCell(), savedColour_);
         return;
     }
+    const SettingsStore::Action oneReport(store_);  // the date colour and the date's colour
     record_.DateColor = colour;
     store_.save("set", "DateColor", QString::number(colour));
     Date_Color_Click();
