@@ -1,13 +1,12 @@
 // ZKtmpdel: run at login, it deletes the leftover "*.tmp" files of the temporary folder that
 // belong to the user running it and that no running program holds open.
-#include <QCoreApplication>
 #include <QTextStream>
 
 #include "platform/XdgLocations.h"
 #include "utilities/TempFileCleaner.h"
 
+// No QCoreApplication: nothing here needs an event loop, and it would only slow the start.
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : XdgLocations().tempFolder();
     QTextStream err(stderr);
     const TempFileCleaner cleaner(folder);
