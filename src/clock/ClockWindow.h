@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QWidget>
 
 class Application;
@@ -36,15 +37,23 @@ public:
     bool isAlarmMaximised() const { return maximised_; }
     TickScheduler& tickScheduler() { return *tick_; }
 
+    // How long after a ring Enter is ignored.
+    static constexpr int kEnterIgnoredMs = 500;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void makeDesktopAccessory();
     void checkAlarm(int slot);
     void ring(int slot);
     void setLayer(bool topmost);
     void maximise();
-    void placeAlarmLine(QLabel* line, int designLeft, int designWidth);
+    void placeAlarmLines();
+    void takeFocus();
+    void giveFocusBack();
+    void enterPressed();
     void setTextColour(QWidget* widget, const QColor& colour);
 
     bool Label1_MouseDown(Qt::MouseButton button);
@@ -65,4 +74,6 @@ private:
     QPushButton* Command1_;
     QRect stripGeometry_;
     bool maximised_ = false;
+    WId focusBefore_ = 0;  // the window that had the focus before the alarm took it
+    QDeadlineTimer enterIgnored_;
 };
