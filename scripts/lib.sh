@@ -4,7 +4,7 @@
 # Everything the build, the program and its tests need from Debian.
 ZK_PACKAGES=(
     build-essential cmake qt6-base-dev libgl-dev libsqlite3-dev libxcb1-dev
-    xvfb xauth xdotool imagemagick sqlite3
+    xvfb xauth xdotool imagemagick sqlite3 openbox wmctrl x11-utils xterm
     fonts-ipafont-gothic fonts-ipafont-mincho
 )
 
