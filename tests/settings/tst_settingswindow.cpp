@@ -96,9 +96,6 @@ private slots:
     void slidersMoveOnlyTheirEdge_data();
     void slidersMoveOnlyTheirEdge();
     void slidersMoveClockAndCancelUndoes();
-    void openedAgainTakesFocus();
-    void ctrlTabMovesBetweenTabs_data();
-    void ctrlTabMovesBetweenTabs();
     void longTextsShowTheirStartAndSurviveOk_data();
     void longTextsShowTheirStartAndSurviveOk();
     void titleBarColoursPreviewAndUndo();
@@ -446,43 +443,6 @@ void TestSettingsWindow::slidersMoveOnlyTheirEdge() {
     open();
     c<QSlider>(slider)->setValue(3000);
     QCOMPARE(f->clock()->pos(), moved);
-}
-
-void TestSettingsWindow::openedAgainTakesFocus() {
-    open();
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other));
-    f->app->openSettings();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-}
-
-void TestSettingsWindow::ctrlTabMovesBetweenTabs_data() {
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<int>("to");
-    const auto back = Qt::ControlModifier | Qt::ShiftModifier;
-    QTest::newRow("Ctrl+Tab") << 1 << int(Qt::Key_Tab) << Qt::KeyboardModifiers(Qt::ControlModifier) << 2;
-    QTest::newRow("Ctrl+Tab into the other row") << 2 << int(Qt::Key_Tab) << Qt::KeyboardModifiers(Qt::ControlModifier) << 3;
-    QTest::newRow("Ctrl+Tab from the last") << 5 << int(Qt::Key_Tab) << Qt::KeyboardModifiers(Qt::ControlModifier) << 0;
-    QTest::newRow("Ctrl+Shift+Tab as X11 sends it") << 3 << int(Qt::Key_Backtab) << back << 2;
-    QTest::newRow("Ctrl+Shift+Tab from the first") << 0 << int(Qt::Key_Tab) << back << 5;
-}
-
-void TestSettingsWindow::ctrlTabMovesBetweenTabs() {
-    QFETCH(int, from);
-    QFETCH(int, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(int, to);
-    f->seed("set", "Tab", QString::number(from));
-    open();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    QTest::keyClick(c<QLineEdit>("Text3"), Qt::Key(key), modifiers);  // from inside a page
-    QCOMPARE(w->tabs().currentIndex(), to);
-    // The chosen tab's row stands next to the pages, below the other row.
-    QCOMPARE(c(QString("SSTab1.tab(%1)").arg(to))->y(), c(QString("SSTab1.tab(%1)").arg(5 - to))->y() + 22);
 }
 
 void TestSettingsWindow::longTextsShowTheirStartAndSurviveOk_data() {
