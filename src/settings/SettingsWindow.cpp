@@ -98,7 +98,8 @@ void SettingsWindow::connectClockPreviews() {
         if (ClockWindow* clock = app_.clock()) clock->moveTwips(clock->leftTwips(), top);
     });
     connect(page, &ClockDisplayPage::clockLeftShifted, this, [this](int by) {
-        if (ClockWindow* clock = app_.clock()) clock->moveTwips(clock->leftTwips() + by, clock->topTwips());
+        if (ClockWindow* clock = app_.clock())
+            clock->moveTwips(clock->leftTwips() + by, clock->topTwips());
     });
     connect(page, &ClockDisplayPage::clockWidthChanged, this, [this](int width) {
         if (ClockWindow* clock = app_.clock()) clock->setWidthTwips(width);
