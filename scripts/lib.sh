@@ -3,8 +3,8 @@
 
 # Everything the build, the program and its tests need from Debian.
 ZK_PACKAGES=(
-    build-essential cmake qt6-base-dev libgl-dev libsqlite3-dev
-    xvfb xauth xdotool imagemagick sqlite3
+    build-essential cmake qt6-base-dev libgl-dev libsqlite3-dev libxcb1-dev
+    xvfb xauth xdotool imagemagick sqlite3 openbox wmctrl x11-utils xterm
     fonts-ipafont-gothic fonts-ipafont-mincho
 )
 # Only the tests need these: a mock logind on a private bus, GTK's recent-files list and the

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "clock/ClockWindow.h"
+#include "platform/WindowManager.h"
 #include "schedule/TodayView.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsWindow.h"
@@ -51,12 +52,16 @@ void Application::closeTodayView() {
 TodayView* Application::todayView() { return todayView_.data(); }
 
 void Application::openSettings() {
-    if (!settings_) {
+    const bool open = settings_;
+    if (!open) {
         settings_ = new SettingsWindow(*this);
         settings_->Form_Load();
     }
     settings_->show();
     settings_->raise();
+    settings_->activateWindow();
+    // Opened again, perhaps behind other programs: brought forward with the focus, as asked.
+    if (open) WindowManager::activate(settings_->winId());
 }
 
 void Application::settingsClosed() {

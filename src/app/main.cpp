@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/Application.h"
+#include "app/ProgramIcon.h"
 #include "platform/LinuxPlatform.h"
 
 int main(int argc, char* argv[]) {
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("ZKTIME");
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(ProgramIcon::icon());
 
     LinuxPlatform desktop;
     Application app(desktop.services());

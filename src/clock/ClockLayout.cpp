@@ -1,6 +1,23 @@
 #include "clock/ClockLayout.h"
 
+#include <algorithm>
+
+#include "settings/Twips.h"
+
 namespace ClockLayout {
+
+namespace {
+
+// The alarm lines' design places, in twips.
+constexpr int kTitleBottom = 3120 + 435;
+constexpr int kMessageTop = 3840;
+constexpr int kMessageBottom = 3840 + 240;
+constexpr int kButtonTop = 4440;
+constexpr int kButtonWidth = 3495;
+constexpr int kButtonHeight = 495;
+constexpr int kMargin = 120;  // kept clear at the screen's edges
+
+}  // namespace
 
 const std::vector<ControlDef>& controls() {
     using K = ControlDef::Kind;
@@ -15,9 +32,35 @@ const std::vector<ControlDef>& controls() {
         {"Label3(0)", K::Label, "", "", 5895, 3840, 90, 240, {}, kWindowPoints},
         {"Rbutton", K::Button, "R", "Windowsの再起動", 2280, 8, 255, 217, {}, 9.75, true},
         {"Qbutton", K::Button, "Q", "Windowsの終了", 2540, 8, 255, 217, {}, 9.75, true},
-        {"Command1", K::Button, "確認(&K)", "", 4200, 4440, 3495, 495, {}, 9},
+        {"Command1", K::Button, "確認(&K)", "", 4200, 4440, kButtonWidth, kButtonHeight, {}, 9},
     };
     return defs;
+}
+
+int alarmTextWidth(int screenWidth) { return std::max(0, screenWidth - 2 * px(kMargin)); }
+
+AlarmLines alarmLines(const QSize& screen, QSize title, QSize message) {
+    const int widest = alarmTextWidth(screen.width());
+    const int gapAbove = px(kMessageTop - kTitleBottom);
+    const int gapBelow = px(kButtonTop - kMessageBottom);
+    QSize button(px(kButtonWidth), px(kButtonHeight));
+    for (QSize* line : {&title, &message, &button}) line->setWidth(std::min(line->width(), widest));
+    const int room =
+        screen.height() - 2 * px(kMargin) - title.height() - gapAbove - gapBelow - button.height();
+    message.setHeight(std::clamp(message.height(), 0, std::max(0, room)));
+
+    const int block = title.height() + gapAbove + message.height() + gapBelow + button.height();
+    int top = std::max(0, (screen.height() - block) / 2);
+    const auto next = [&](const QSize& size, int gap) {
+        const QRect line(QPoint((screen.width() - size.width()) / 2, top), size);
+        top += size.height() + gap;
+        return line;
+    };
+    AlarmLines lines;
+    lines.title = next(title, gapAbove);
+    lines.message = next(message, gapBelow);
+    lines.button = next(button, 0);
+    return lines;
 }
 
 }  // namespace ClockLayout

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <vector>
 
 #include "settings/ControlDef.h"
@@ -13,5 +14,21 @@ inline constexpr double kWindowPoints = 12;
 
 // The clock window's controls, from back to front.
 const std::vector<ControlDef>& controls();
+
+// Where the alarm's title, message and confirm button stand on the window that fills a screen.
+struct AlarmLines {
+    QRect title;
+    QRect message;
+    QRect button;
+};
+
+// The widest a line of alarm text may be on a screen of that width, in pixels.
+int alarmTextWidth(int screenWidth);
+
+// Stacks the title, the message and the confirm button with their designed gaps and centres them
+// as one block on a screen of the given size, each across the screen. The text sizes are those
+// of the texts wrapped to alarmTextWidth(); a message too tall for the screen is cut short so
+// that the button stays on it.
+AlarmLines alarmLines(const QSize& screen, QSize title, QSize message);
 
 }  // namespace ClockLayout

@@ -1,10 +1,12 @@
 #include "clock/ClockWindow.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QWindow>
 
 #include "alarms/AlarmRules.h"
 #include "app/Application.h"
@@ -12,6 +14,7 @@
 #include "clock/GradientPicture.h"
 #include "clock/SystemColours.h"
 #include "clock/TickScheduler.h"
+#include "platform/WindowManager.h"
 #include "settings/Fonts.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredValue.h"
@@ -60,7 +63,10 @@ ClockWindow::ClockWindow(Application& app)
     Command1_ = findChild<QPushButton*>("Command1");
     Label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    for (QLabel* line : {alarmTitle_, alarmMessage_}) line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    for (QLabel* line : {alarmTitle_, alarmMessage_}) {
+        line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        line->setWordWrap(true);
+    }
     for (QWidget* w : {static_cast<QWidget*>(Label1_), static_cast<QWidget*>(Label2_),
                        static_cast<QWidget*>(alarmTitle_), static_cast<QWidget*>(alarmMessage_)})
         setTextColour(w, SystemColours::titleBarText());
@@ -71,8 +77,9 @@ ClockWindow::ClockWindow(Application& app)
     connect(Command1_, &QPushButton::clicked, this, &ClockWindow::Command1_Click);
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
-        connect(enter, &QShortcut::activated, this, &ClockWindow::Command1_Click);
+        connect(enter, &QShortcut::activated, this, &ClockWindow::enterPressed);
     }
+    makeDesktopAccessory();
 
     tick_ = new TickScheduler(app_.platform().clock, this);
     connect(tick_, &TickScheduler::tick, this, &ClockWindow::Timer1_Timer);
@@ -146,14 +153,31 @@ void ClockWindow::ApplyClockColours() {
     Image1_->setVisible(!titleBar);
 }
 
-bool ClockWindow::isTopmost() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+// The strip belongs to the desktop: out of the task bar and window switching, not focused by a
+// click, and none of its buttons takes the focus, so that a key typed just as an alarm takes the
+// focus presses none of them.
+void ClockWindow::makeDesktopAccessory() {
+    winId();
+    windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus);
+    WindowManager::keepOffTaskbar(*windowHandle());
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setFocusPolicy(Qt::NoFocus);
+}
+
+// The program ends only by Quit, a shut-down or restart request or a second copy; a close by the
+// window manager (Alt+F4) would leave it running without its only window.
+void ClockWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+bool ClockWindow::isTopmost() const {
+    return windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+}
 
 void ClockWindow::SetTopmost() { setLayer(true); }
 void ClockWindow::SetNotTopmost() { setLayer(false); }
 
+// Set on the native window: the widget's own flag would re-create it, the strip would vanish for
+// a moment and come back with a new window id.
 void ClockWindow::setLayer(bool topmost) {
-    // Changing the flag re-creates the native window; leave it alone when nothing changes.
-    if (isTopmost() != topmost) setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    windowHandle()->setFlag(Qt::WindowStaysOnTopHint, topmost);
     show();
 }
 
@@ -181,11 +205,11 @@ void ClockWindow::ring(int slot) {
     app_.platform().dialogs.beep();
     maximise();
     alarmMessage_->setText(alarm.message);
-    placeAlarmLine(alarmMessage_, 5895, 90);
     alarmTitle_->setText(AlarmRules::title(slot, app_.platform().clock.now().time()));
-    placeAlarmLine(alarmTitle_, 5865, 150);
+    placeAlarmLines();
     app_.alarmShown = true;
     if (record.Topmost == 0) SetTopmost();
+    takeFocus();
     if (alarm.once) {
         alarm.onoff = 0;
         const SettingsStore::Action switchOff(app_.store());
@@ -193,11 +217,46 @@ void ClockWindow::ring(int slot) {
     }
 }
 
-// The alarm lines size themselves to their text about the centre of their design place.
-void ClockWindow::placeAlarmLine(QLabel* line, int designLeft, int designWidth) {
-    const QSize text = line->sizeHint();
-    const int centre = px(designLeft + designWidth / 2.0);
-    line->setGeometry(centre - text.width() / 2, line->y(), text.width(), text.height());
+namespace {
+
+QSize wrappedSize(const QLabel* line, int width) {
+    return line->fontMetrics()
+        .boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::AlignHCenter | Qt::TextWordWrap,
+                      line->text())
+        .size();
+}
+
+}  // namespace
+
+// The alarm lines size themselves to their text, wrapped to fit the screen they fill.
+void ClockWindow::placeAlarmLines() {
+    const int width = ClockLayout::alarmTextWidth(this->width());
+    const ClockLayout::AlarmLines lines = ClockLayout::alarmLines(
+        size(), wrappedSize(alarmTitle_, width), wrappedSize(alarmMessage_, width));
+    alarmTitle_->setGeometry(lines.title);
+    alarmMessage_->setGeometry(lines.message);
+    Command1_->setGeometry(lines.button);
+}
+
+// A ringing alarm takes the keyboard focus, so that Enter confirms it, even from a full-screen
+// program; the window that had the focus gets it back on the confirm.
+void ClockWindow::takeFocus() {
+    if (!isActiveWindow()) focusBefore_ = WindowManager::focusedWindow();
+    windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, false);
+    raise();
+    if (!WindowManager::activate(winId())) activateWindow();
+    enterIgnored_ = QDeadlineTimer(kEnterIgnoredMs);
+}
+
+void ClockWindow::giveFocusBack() {
+    windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, true);
+    WindowManager::activate(focusBefore_);
+    focusBefore_ = 0;
+}
+
+// An Enter typed for another program just as the alarm came does not confirm it unseen.
+void ClockWindow::enterPressed() {
+    if (enterIgnored_.hasExpired()) Command1_Click();
 }
 
 void ClockWindow::maximise() {
@@ -218,6 +277,7 @@ void ClockWindow::Command1_Click() {
         maximised_ = false;
     }
     if (app_.record().Topmost == 0) SetNotTopmost();
+    giveFocusBack();
 }
 
 void ClockWindow::connectMouse() {

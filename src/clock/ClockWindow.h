@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QEvent>
+#include <QDeadlineTimer>
 #include <QWidget>
 
 class Application;
@@ -45,15 +46,23 @@ public:
     bool isAlarmMaximised() const { return maximised_; }
     TickScheduler& tickScheduler() { return *tick_; }
 
+    // How long after a ring Enter is ignored.
+    static constexpr int kEnterIgnoredMs = 500;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void makeDesktopAccessory();
     void checkAlarm(int slot);
     void ring(int slot);
     void setLayer(bool topmost);
     void maximise();
-    void placeAlarmLine(QLabel* line, int designLeft, int designWidth);
+    void placeAlarmLines();
+    void takeFocus();
+    void giveFocusBack();
+    void enterPressed();
     void setTextColour(QWidget* widget, const QColor& colour);
 
     void connectMouse();
@@ -87,4 +96,6 @@ private:
     QDateTime hiddenSince_;     // whole seconds; invalid while the strip is shown
     bool exitControls_ = false;  // the strip is wide enough for R and Q
     bool buttonType_ = false;    // R and Q as buttons (single click), else as labels
+    WId focusBefore_ = 0;  // the window that had the focus before the alarm took it
+    QDeadlineTimer enterIgnored_;
 };

@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <limits>
 
 #include "settings/Fonts.h"
 #include "settings/Twips.h"
@@ -62,6 +63,18 @@ protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
+// A text box holds any length, and a text put in by the program, not typed, shows from its
+// start: QLineEdit would cut it at 32767 characters and leave it scrolled to its end.
+QLineEdit* textBox(const QString& text, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    QObject::connect(box, &QLineEdit::textChanged, box, [box] {
+        if (!box->hasFocus()) box->setCursorPosition(0);
+    });
+    box->setText(text);
+    return box;
+}
+
 QWidget* make(const ControlDef& def, QWidget* parent) {
     using Kind = ControlDef::Kind;
     switch (def.kind) {
@@ -76,7 +89,7 @@ QWidget* make(const ControlDef& def, QWidget* parent) {
             if (wraps(def, parent)) return new WrappingCheckBox(def.caption, parent);
             return new QCheckBox(def.caption, parent);
         case Kind::Radio: return new QRadioButton(def.caption, parent);
-        case Kind::LineEdit: return new QLineEdit(def.caption, parent);
+        case Kind::LineEdit: return textBox(def.caption, parent);
         case Kind::Frame: {
             // The frame's line runs through the middle of its title, and through the middle of a
             // check box heading that stands on its top edge, so the designed positions inside it

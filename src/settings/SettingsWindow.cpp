@@ -95,8 +95,15 @@ void SettingsWindow::createPages() {
 // The clock display page previews its changes on whichever clock window is loaded now.
 void SettingsWindow::connectClockPreviews() {
     const ClockDisplayPage* page = clockDisplay_.get();
-    connect(page, &ClockDisplayPage::clockMoved, this, [this](int left, int top) {
-        if (ClockWindow* clock = app_.clock()) clock->moveTwips(left, top);
+    connect(page, &ClockDisplayPage::clockLeftMoved, this, [this](int left) {
+        if (ClockWindow* clock = app_.clock()) clock->moveTwips(left, clock->topTwips());
+    });
+    connect(page, &ClockDisplayPage::clockTopMoved, this, [this](int top) {
+        if (ClockWindow* clock = app_.clock()) clock->moveTwips(clock->leftTwips(), top);
+    });
+    connect(page, &ClockDisplayPage::clockLeftShifted, this, [this](int by) {
+        if (ClockWindow* clock = app_.clock())
+            clock->moveTwips(clock->leftTwips() + by, clock->topTwips());
     });
     connect(page, &ClockDisplayPage::clockWidthChanged, this, [this](int width) {
         if (ClockWindow* clock = app_.clock()) clock->setWidthTwips(width);

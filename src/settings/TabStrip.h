@@ -5,8 +5,11 @@
 class QButtonGroup;
 class QStackedWidget;
 
-// A tab control whose captions stand in rows of three above the pages; QTabBar keeps all tabs
-// in one row, and six Japanese captions do not fit one row of this window.
+// A tab control whose tabs stand in rows of three above the pages; QTabBar keeps all tabs in one
+// row, and six Japanese captions do not fit one row of this window. The tabs are drawn with the
+// desktop style's own shapes, the row of the chosen tab next to its page, as multi-row tab
+// controls do, so that the chosen tab joins its page. Ctrl+Tab and Ctrl+Shift+Tab move between
+// the tabs.
 class TabStrip : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +30,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void tab_Toggled(int index, bool on);
+    void step(int by);
     void placeTabs();
 
     QButtonGroup* tabs_;

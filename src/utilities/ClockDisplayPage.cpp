@@ -40,8 +40,9 @@ ClockDisplayPage::ClockDisplayPage(QWidget* window, SettingsRecord& record, Sett
     for (QSlider* slider : {SliderX_, SliderY_}) {
         slider->setSingleStep(15);
         slider->setPageStep(1500);
-        connect(slider, &QSlider::valueChanged, this, &ClockDisplayPage::slider_Scroll);
     }
+    connect(SliderX_, &QSlider::valueChanged, this, &ClockDisplayPage::SliderX_Scroll);
+    connect(SliderY_, &QSlider::valueChanged, this, &ClockDisplayPage::SliderY_Scroll);
     connect(control<QPushButton>(window, "set"), &QPushButton::clicked, this,
             &ClockDisplayPage::set_Click);
     connect(TopmostCheck_, &QCheckBox::toggled, this, &ClockDisplayPage::TopmostCheck_Click);
@@ -82,24 +83,36 @@ void ClockDisplayPage::enableExitButtonTypes() {
 
 void ClockDisplayPage::loadColours() { tokeiGCheck_->setChecked(record_.tokeiG == 1); }
 
-void ClockDisplayPage::slider_Scroll() {
-    emit clockMoved(SliderX_->value(), SliderY_->value());
+void ClockDisplayPage::SliderX_Scroll() {
+    emit clockLeftMoved(SliderX_->value());
     emit changed();
 }
 
+void ClockDisplayPage::SliderY_Scroll() {
+    emit clockTopMoved(SliderY_->value());
+    emit changed();
+}
+
+// The sliders are set here without their scroll handlers: the shift for the exit buttons moves
+// the clock from where it stands, which a slider held at the end of its range does not show.
 void ClockDisplayPage::set_Click() {
+    const QSignalBlocker blockX(SliderX_), blockY(SliderY_);
     const std::optional<int> left = Placement::recommendedLeft(screen_.width());
     if (left) {
         SliderX_->setValue(*left);
         SliderY_->setValue(Placement::kRecommendedTop);
+        emit clockLeftMoved(*left);
+        emit clockTopMoved(Placement::kRecommendedTop);
     } else {
         dialogs_.beep();
         dialogs_.message(window_, QStringLiteral("サポートしてないサイズです。\r\n"
                                                  "スライドバーで設定してください\r\n"
                                                  "作者に連絡しサポートの要請を！"));
     }
-    if (RQCheck_->isChecked())
+    if (RQCheck_->isChecked()) {
         SliderX_->setValue(std::max(0, SliderX_->value() - Placement::kExitButtonsShift));
+        emit clockLeftShifted(-Placement::kExitButtonsShift);
+    }
     emit changed();
 }
 

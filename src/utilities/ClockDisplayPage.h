@@ -38,13 +38,16 @@ public:
 
 signals:
     void changed();
-    void clockMoved(int leftTwips, int topTwips);
+    void clockLeftMoved(int leftTwips);
+    void clockTopMoved(int topTwips);
+    void clockLeftShifted(int byTwips);
     void clockWidthChanged(int widthTwips);
     void exitButtonsShown(bool visible);
     void clockColoursChanged();
 
 private:
-    void slider_Scroll();
+    void SliderX_Scroll();
+    void SliderY_Scroll();
     void TopmostCheck_Click();
     void tokeiGCheck_Click();
     void TIMEDATE_Click();

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include "AppFixture.h"
 #include "clock/TickScheduler.h"
@@ -49,6 +50,24 @@ private slots:
     void timeDoubleClick();
     void tickDelayAimsJustPastTheSecond_data();
     void tickDelayAimsJustPastTheSecond();
+    void ringTakesFocusOnTheSameWindow();
+    void alarmLinesCentredOnTheScreen_data();
+    void alarmLinesCentredOnTheScreen();
+
+private:
+    void alarmAt7(const QString& message = {}) {
+        f->seed("ALM", "ALMTIM1", "7:00:00");
+        f->seed("ALM", "onoff1", "1");
+        f->seed("ALM", "MSG1", message);
+    }
+    void tickAt7() {
+        f->platform.clock.set(QDateTime(QDate(2026, 12, 7), QTime(7, 0)));
+        f->clock()->Timer1_Timer();
+        QVERIFY(f->clock()->isAlarmMaximised());
+    }
+    bool acceptsFocus() {
+        return !f->clock()->windowHandle()->flags().testFlag(Qt::WindowDoesNotAcceptFocus);
+    }
 };
 
 void TestClock::emptyStore() {
@@ -418,6 +437,59 @@ void TestClock::tickDelayAimsJustPastTheSecond() {
     QFETCH(int, delay);
     QCOMPARE(TickScheduler::delayToNextSecond(msec), delay);
     QVERIFY((msec + delay) % 1000 > 0 && (msec + delay) % 1000 < 20);
+}
+
+void TestClock::ringTakesFocusOnTheSameWindow() {
+    alarmAt7();
+    QVERIFY(f->start());
+    const WId id = f->clock()->winId();
+    QVERIFY(!acceptsFocus());
+    tickAt7();
+    QVERIFY(f->clock()->isTopmost());
+    QVERIFY(acceptsFocus());
+    QVERIFY(QTest::qWaitForWindowActive(f->clock()));
+    f->clock()->Command1_Click();
+    QVERIFY(!f->clock()->isTopmost());
+    QVERIFY(!acceptsFocus());
+    QCOMPARE(f->clock()->winId(), id);
+}
+
+void TestClock::alarmLinesCentredOnTheScreen_data() {
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QString>("message");
+    const QString sentence = QStringLiteral("会議室Ｂで定例会議があります。資料を持参すること。 ");
+    QTest::newRow("800 x 600") << QRect(0, 0, 800, 600) << "起床";
+    QTest::newRow("1024 x 768, long message wraps") << QRect(0, 0, 1024, 768) << sentence.repeated(8);
+    QTest::newRow("a 1024 x 768 screen at scale 2") << QRect(0, 0, 512, 384) << sentence.repeated(3);
+    QTest::newRow("taller than the screen") << QRect(0, 0, 640, 480) << sentence.repeated(2000);
+    QTest::newRow("strip on the second screen") << QRect(1024, 0, 1280, 1024) << "";
+}
+
+void TestClock::alarmLinesCentredOnTheScreen() {
+    QFETCH(QRect, screen);
+    QFETCH(QString, message);
+    f->platform.screens.all = {QRect(0, 0, screen.width(), screen.height())};
+    if (screen.x() > 0) {
+        f->platform.screens.all = {QRect(0, 0, 1024, 768), screen};
+        f->seed("set", "left", QString::number((screen.x() + 10) * 15));
+    }
+    alarmAt7(message);
+    QVERIFY(f->start());
+    tickAt7();
+    QCOMPARE(f->clock()->geometry(), screen);
+    const QRect area(QPoint(0, 0), screen.size());
+    int above = -1;
+    for (const char* name : {"Label3(1)", "Label3(0)", "Command1"}) {
+        const QRect line = f->control(name)->geometry();
+        QVERIFY2(area.contains(line), name);
+        QVERIFY2(qAbs(line.left() - (area.right() - line.right())) <= 1, name);
+        QVERIFY2(line.top() > above, name);
+        above = line.bottom();
+    }
+    QVERIFY(f->control("Label3(1)")->width() > 100);
+    const QFontMetrics metrics = f->control("Label3(0)")->fontMetrics();
+    if (metrics.horizontalAdvance(message) > screen.width())  // wrapped, not cut at the side
+        QVERIFY(f->control("Label3(0)")->height() > 2 * metrics.lineSpacing());
 }
 
 QTEST_MAIN(TestClock)

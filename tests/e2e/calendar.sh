@@ -46,16 +46,17 @@ fi
 xdotool mousemove --window "$clock" 40 8 click --repeat 2 --delay 60 1
 sid=$(find_sized 427x347) || { fail "no settings window after a double click on the date"; finish; }
 sleep 0.5
+IFS=, read -r sx sy < <(window_origin "$sid")
 xdotool search --onlyvisible --class ZKTIME | grep -qx "$view" &&
     fail "the today's-notes window is still open" || pass "opening the settings window closed it"
-shoot 427x347+0+0 "$out/e2e-calendar-month.png"
+shoot "427x347+$sx+$sy" "$out/e2e-calendar-month.png"
 
 read -r x y < <(cell $((10#$day)))
 xdotool mousemove --window "$sid" "$x" "$y" click --repeat 2 --delay 60 1
-wait_geometry "$sid" "0,0 427x394" && pass "a double click on day $day opens the input area" ||
-    fail "settings window at $geometry after the double click, wanted 0,0 427x394"
+wait_geometry "$sid" "$sx,$sy 427x394" && pass "a double click on day $day opens the input area" ||
+    fail "settings window at $geometry after the double click, wanted $sx,$sy 427x394"
 xdotool type --delay 20 "typed in e2e"
-shoot 427x394+0+0 "$out/e2e-calendar-input.png"
+shoot "427x394+$sx+$sy" "$out/e2e-calendar-input.png"
 xdotool key Return
 sleep 0.5
 note=$(stored "$month/$day" 1) colour=$(stored "$month/$day" Color)
@@ -69,7 +70,7 @@ sleep 0.4
 shoot 600x420+0+0 "$out/e2e-calendar-menu.png"
 xdotool key Escape mousemove --window "$sid" 295 75 click 1 # "≫"
 sleep 0.4
-shoot 427x394+0+0 "$out/e2e-calendar-other-month.png"
+shoot "427x394+$sx+$sy" "$out/e2e-calendar-other-month.png"
 
 stop_clock
 finish

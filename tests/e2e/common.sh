@@ -1,5 +1,9 @@
 # Shared by the end-to-end scripts: a private X server, a fresh home, the real ZKTIME, and
 # small helpers to find windows and read pixels. Source it after setting bin and out.
+#
+# ZK_E2E_WM=openbox runs the program under openbox, as users run it under a window manager;
+# unset or "none" runs it on the bare X server. Checks of what only a window manager does (focus
+# rules, layers, closing) look at $wm.
 # shellcheck shell=bash
 # shellcheck source=scripts/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
@@ -25,15 +29,20 @@ finish() {
     exit 1
 }
 
-for tool in Xvfb xdotool import convert compare sqlite3; do
+wm=${ZK_E2E_WM:-none}
+tools=(Xvfb xdotool import convert compare sqlite3 xprop xwininfo)
+[[ $wm == openbox ]] && tools+=(openbox wmctrl)
+for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 ((failed == 0)) || finish
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/zktime-e2e.XXXXXX")
 clock_pid=
+wm_pid=
 cleanup() {
     [[ -n $clock_pid ]] && kill "$clock_pid" 2>/dev/null && wait "$clock_pid" 2>/dev/null
+    [[ -n $wm_pid ]] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
     zk_stop_xvfb
     rm -rf "$tmp"
 }
@@ -54,15 +63,16 @@ unset DISPLAY
 zk_start_xvfb || { fail "Xvfb did not start"; finish; }
 export DISPLAY=$ZK_XVFB_DISPLAY
 
-# Replaces the store with one that holds only the given rows, e.g. "('o','RQ','1'), ('o','btn0','True')".
-seed_store() {
-    rm -rf "$store_dir"
-    mkdir -m 0700 "$store_dir"
-    (umask 077 && sqlite3 "$store" \
-        "CREATE TABLE settings(section TEXT NOT NULL COLLATE NOCASE, key TEXT NOT NULL COLLATE NOCASE,
-                               value TEXT NOT NULL, PRIMARY KEY(section, key));
-         INSERT INTO settings VALUES $1;")
-}
+if [[ $wm == openbox ]]; then
+    openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+    wm_pid=$!
+    for ((i = 0; i < 100; i++)); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.05
+    done
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+        { fail "openbox did not start"; finish; }
+fi
 
 start_clock() {
     "$bin" >>"$log" 2>&1 &
@@ -162,3 +172,35 @@ find_sized() {
 }
 
 stored() { sqlite3 "$store" "SELECT value FROM settings WHERE section='$1' AND key='$2'"; }
+
+# Creates the store afresh with the given rows, each "('section','key','value')".
+seed_store() {
+    rm -rf "$store_dir"
+    mkdir -m 0700 "$store_dir"
+    local IFS=,
+    (umask 077 && sqlite3 "$store" \
+        "CREATE TABLE settings(section TEXT NOT NULL COLLATE NOCASE, key TEXT NOT NULL COLLATE NOCASE,
+                               value TEXT NOT NULL, PRIMARY KEY(section, key));
+         INSERT INTO settings VALUES $*;")
+}
+
+# Prints "X,Y" of a window's outer corner: its frame's under a window manager.
+frame_origin() {
+    local id=$1 parent
+    while parent=$(xwininfo -tree -id "$id" | grep 'Parent window id:') &&
+        [[ $parent != *"(the root window)"* ]]; do
+        id=$(awk '{print $4}' <<<"$parent")
+    done
+    xwininfo -id "$id" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+                              END {print x "," y}'
+}
+
+# The window manager states of a window, as xprop names them.
+wm_states() { xprop -id "$1" _NET_WM_STATE 2>/dev/null; }
+
+# Prints "X,Y" of a window's own top-left corner on the screen (inside any frame).
+window_origin() {
+    xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/ {x = $2} /^Y=/ {y = $2} END {print x "," y}'
+}
+
+focused_window() { xdotool getwindowfocus 2>/dev/null; }

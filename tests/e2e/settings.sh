@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end checks of the settings window: a double click on the clock's date opens it, each
-# tab is photographed, and Cancel saves the tab shown last.
+# tab is photographed, Ctrl+Tab and Ctrl+Shift+Tab move between the tabs, and Cancel saves the
+# tab shown last.
 #
 #   settings.sh path/to/ZKTIME
 #
@@ -37,16 +38,27 @@ else
     fail "no settings window after a double click on the date"
     finish
 fi
-if wait_geometry "$sid" "0,0 ${width}x$height"; then
+corner=$(frame_origin "$sid")
+size=$(xdotool getwindowgeometry --shell "$sid" |
+    awk -F= '/^WIDTH/ {w = $2} /^HEIGHT/ {h = $2} END {print w "x" h}')
+if [[ $corner == 0,0 && $size == "${width}x$height" ]]; then
     pass "settings window at 0,0, ${width}x$height on an empty store"
 else
-    fail "settings window at $geometry, wanted 0,0 ${width}x$height"
+    fail "settings window's corner at $corner, size $size, wanted 0,0 ${width}x$height"
+fi
+if [[ $(xprop -id "$sid" _NET_WM_ICON) == *"Icon (16 x 16)"* ]]; then
+    pass "the settings window carries the program icon"
+else
+    fail "no program icon on the settings window"
 fi
 
-# The tab captions stand in two rows of three, 22 pixels high.
+# The tab captions stand in two rows of three, 22 pixels high; the row of the chosen tab is the
+# lower one, next to the pages.
+current=0
 for tab in 0 1 2 3 4 5; do
     x=$((tab % 3 * width / 3 + 60))
-    y=$((tab / 3 * 22 + 11))
+    y=$((tab / 3 == current / 3 ? 33 : 11))
+    current=$tab
     xdotool mousemove --window "$sid" "$x" "$y" click 1
     sleep 0.4
     shot="$out/e2e-settings-tab$tab.png"
@@ -59,6 +71,10 @@ for tab in 0 1 2 3 4 5; do
     previous=$shot
 done
 
+# From the last tab round to the second and back, then three back to the fifth (index 4).
+xdotool key ctrl+Tab ctrl+Tab ctrl+shift+Tab ctrl+shift+Tab ctrl+shift+Tab
+sleep 0.3
+
 # Cancel: "キャンセル" at 3480, 4800 twips, 1335 x 310.
 xdotool mousemove --window "$sid" $((3480 / 15 + 40)) $((4800 / 15 + 10)) click 1
 sleep 0.5
@@ -67,8 +83,8 @@ if ! xdotool search --onlyvisible --name "$title" | grep -qx "$sid"; then
 else
     fail "the settings window is still open after Cancel"
 fi
-if [[ $(stored set Tab) == 5 && $(stored ALM onoff1) == "" ]]; then
-    pass "Cancel stored the tab shown last (5) and nothing of the pages"
+if [[ $(stored set Tab) == 4 && $(stored ALM onoff1) == "" ]]; then
+    pass "Ctrl+Tab and Ctrl+Shift+Tab moved to tab 4; Cancel stored it and nothing of the pages"
 else
     fail "after Cancel: Tab='$(stored set Tab)', onoff1='$(stored ALM onoff1)'"
 fi

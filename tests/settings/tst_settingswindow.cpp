@@ -91,7 +91,11 @@ private slots:
     void recommendedPosition_data();
     void recommendedPosition();
     void sizeText();
+    void slidersMoveOnlyTheirEdge_data();
+    void slidersMoveOnlyTheirEdge();
     void slidersMoveClockAndCancelUndoes();
+    void longTextsShowTheirStartAndSurviveOk_data();
+    void longTextsShowTheirStartAndSurviveOk();
     void titleBarColoursPreviewAndUndo();
     void exitButtonPreview();
     void dateTimePanel_data();
@@ -370,21 +374,25 @@ void TestSettingsWindow::recommendedPosition_data() {
     QTest::addColumn<int>("screenWidth");
     QTest::addColumn<bool>("rq");
     QTest::addColumn<int>("left");  // -1: unsupported, message
-    QTest::newRow("640") << 640 << false << 6498;
-    QTest::newRow("800") << 800 << false << 8898;
-    QTest::newRow("800 with buttons") << 800 << true << 8398;
-    QTest::newRow("1024") << 1024 << false << 12258;
-    QTest::newRow("1024 with buttons") << 1024 << true << 11758;
-    QTest::newRow("1280") << 1280 << false << -1;
-    QTest::newRow("1280 with buttons") << 1280 << true << -1;
+    QTest::addColumn<int>("clockLeft");
+    QTest::newRow("640") << 640 << false << 6498 << 6498;
+    QTest::newRow("800") << 800 << false << 8898 << 8898;
+    QTest::newRow("800 with buttons") << 800 << true << 8398 << 8398;
+    QTest::newRow("1024") << 1024 << false << 12258 << 12258;
+    QTest::newRow("1024 with buttons") << 1024 << true << 11758 << 11758;
+    QTest::newRow("1280") << 1280 << false << -1 << 3000;
+    QTest::newRow("1280 with buttons") << 1280 << true << -1 << 2500;
+    // The slider stops at 20000; the clock itself moves from where it stands.
+    QTest::newRow("1920 with buttons, clock beyond the slider") << 1920 << true << -1 << 24505;
 }
 
 void TestSettingsWindow::recommendedPosition() {
     QFETCH(int, screenWidth);
     QFETCH(bool, rq);
     QFETCH(int, left);
+    QFETCH(int, clockLeft);
     f->platform.screens.all = {QRect(0, 0, screenWidth, 1024)};
-    f->seed("set", "left", "3000");
+    f->seed("set", "left", clockLeft > 20000 ? "25005" : "3000");
     f->seed("set", "top", "600");
     if (rq) f->seed("o", "RQ", "1");
     open();
@@ -393,10 +401,9 @@ void TestSettingsWindow::recommendedPosition() {
     if (left < 0)
         f->platform.dialogs.expect(QStringLiteral("サポートしてないサイズです。\r\nスライドバーで設定してください\r\n作者に連絡しサポートの要請を！"));
     c<QPushButton>("set")->click();
-    const int expectedLeft = left >= 0 ? left : 3000 - (rq ? 500 : 0);
-    QCOMPARE(x->value(), expectedLeft);
+    QCOMPARE(x->value(), std::min(clockLeft, 20000 - (rq ? 500 : 0)));
     QCOMPARE(y->value(), left >= 0 ? 15 : 600);
-    QCOMPARE(f->clock()->pos(), QPoint(qRound(expectedLeft / 15.0), left >= 0 ? 1 : 40));
+    QCOMPARE(f->clock()->pos(), QPoint(qRound(clockLeft / 15.0), left >= 0 ? 1 : 40));
     QCOMPARE(f->platform.dialogs.beeps(), left < 0 ? 1 : 0);
     if (rq) {  // repeated presses stay inside the slider's range
         for (int i = 0; i < 30; ++i) {
@@ -412,6 +419,48 @@ void TestSettingsWindow::recommendedPosition() {
 void TestSettingsWindow::sizeText() {
     open();
     QCOMPARE(c<QLabel>("sizelabel")->text(), QStringLiteral(" このシステムの画面サイズは 1024×768です。"));
+}
+
+void TestSettingsWindow::slidersMoveOnlyTheirEdge_data() {
+    QTest::addColumn<QString>("slider");
+    QTest::addColumn<QPoint>("moved");
+    // The clock stands beyond both sliders' ranges, where neither slider can show its place.
+    QTest::newRow("SliderX") << "SliderX" << QPoint(200, 1300);
+    QTest::newRow("SliderY") << "SliderY" << QPoint(1800, 200);
+}
+
+void TestSettingsWindow::slidersMoveOnlyTheirEdge() {
+    QFETCH(QString, slider);
+    QFETCH(QPoint, moved);
+    f->platform.screens.all = {QRect(0, 0, 2560, 1440)};
+    f->seed("set", "left", "27000");
+    f->seed("set", "top", "19500");
+    open();
+    c<QSlider>(slider)->setValue(3000);
+    QCOMPARE(f->clock()->pos(), moved);
+}
+
+void TestSettingsWindow::longTextsShowTheirStartAndSurviveOk_data() {
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("alarm message over QLineEdit's default limit")
+        << "ALM" << "MSG1" << "Text2(2)" << QString(40000, QChar(u'鳴')) + "end";
+    QTest::newRow("launch path") << "c" << "kidouPath" << "Text3"
+                                 << "/opt/" + QString(300, QChar('x')) + "/tool --flag";
+}
+
+void TestSettingsWindow::longTextsShowTheirStartAndSurviveOk() {
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    f->seed(section, key, text);
+    open();
+    QCOMPARE(c<QLineEdit>(box)->cursorPosition(), 0);
+    c<QPushButton>("OK")->click();
+    QCOMPARE(f->stored(section, key), text);
 }
 
 void TestSettingsWindow::slidersMoveClockAndCancelUndoes() {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QtGui/qwindowdefs.h>
+
+class QWindow;
+
+// The few window-manager requests Qt has no call for. Each does nothing where the program does
+// not run on an X11 display (offscreen tests, a bare Wayland session).
+namespace WindowManager {
+
+// Keeps a window out of the task bar, the pager and window switching; call it before the window
+// is first shown.
+void keepOffTaskbar(QWindow& window);
+
+// The window that holds the keyboard focus now, so that it can be given back later; 0 when
+// that cannot be told.
+WId focusedWindow();
+
+// Raises a window and gives it the focus on the user's behalf. Window managers refuse such a
+// request from a program while the user works in another one, or one is full screen; this is
+// made as the user's own, for what the user asked for: an alarm, a window opened by a click.
+// False where there is no X11 display to ask, or no window.
+bool activate(WId window);
+
+}  // namespace WindowManager
