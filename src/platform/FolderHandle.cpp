@@ -6,7 +6,10 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
+#include <string>
+#include <vector>
 
 FolderHandle::FolderHandle(const QString& path)
     : fd_(::open(QFile::encodeName(path).constData(),
@@ -16,20 +19,35 @@ FolderHandle::~FolderHandle() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-QStringList FolderHandle::names() const {
-    QStringList names;
+namespace {
+
+// What the folder's own listing says an entry is; only when it cannot say is the entry examined.
+bool isFileOrLink(int folder, const dirent* item) {
+    if (item->d_type != DT_UNKNOWN) return item->d_type == DT_REG || item->d_type == DT_LNK;
+    struct stat info {};
+    return ::fstatat(folder, item->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+           (S_ISREG(info.st_mode) || S_ISLNK(info.st_mode));
+}
+
+}  // namespace
+
+QStringList FolderHandle::fileNames() const {
     // A descriptor of its own, so that reading the folder never moves the handle's position.
     const int fd = ::openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR* dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
     if (!dir) {
         if (fd >= 0) ::close(fd);
-        return names;
+        return {};
     }
-    while (const dirent* item = ::readdir(dir)) {
-        const QByteArray name(item->d_name);
-        if (name != "." && name != "..") names << QFile::decodeName(name);
-    }
+    std::vector<std::string> found;
+    while (const dirent* item = ::readdir(dir))
+        if (isFileOrLink(fd, item)) found.emplace_back(item->d_name);
     ::closedir(dir);
+    // Sorted as bytes, before decoding: far cheaper than comparing the decoded names.
+    std::sort(found.begin(), found.end());
+    QStringList names;
+    names.reserve(qsizetype(found.size()));
+    for (const std::string& name : found) names << QFile::decodeName(QByteArray::fromStdString(name));
     return names;
 }
 

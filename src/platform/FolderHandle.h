@@ -23,7 +23,8 @@ public:
     FolderHandle& operator=(const FolderHandle&) = delete;
 
     bool isOpen() const { return fd_ >= 0; }
-    QStringList names() const;
+    // The names of its regular files and symbolic links, in byte order.
+    QStringList fileNames() const;
     std::optional<Entry> entry(const QString& name) const;
     // Removes the entry itself; a link goes, what it points at stays.
     Removal remove(const QString& name) const;

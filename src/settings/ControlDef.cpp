@@ -108,7 +108,13 @@ QWidget* make(const ControlDef& def, QWidget* parent) {
             return frame;
         }
         case Kind::Slider: return new QSlider(Qt::Horizontal, parent);
-        case Kind::List: return new QListWidget(parent);
+        case Kind::List: {
+            // Rows of one font are one height; without this every row of a long list would be
+            // measured each time the list is laid out.
+            auto* list = new QListWidget(parent);
+            list->setUniformItemSizes(true);
+            return list;
+        }
         case Kind::Picture: return new QLabel(parent);
         case Kind::Lamp: {
             auto* lamp = new QLineEdit(parent);

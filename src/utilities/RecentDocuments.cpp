@@ -27,10 +27,10 @@ void clearFolder(const QString& folder, Dialogs& dialogs) {
     const FolderHandle handle(folder);
     if (!handle.isOpen()) return;
     const QSet<FileSystem::FileId> open = FileSystem::filesHeldOpen();
-    for (const QString& name : handle.names()) {
+    for (const QString& name : handle.fileNames()) {
         if (name.startsWith('.')) continue;
         const std::optional<FolderHandle::Entry> entry = handle.entry(name);
-        if (!entry || !entry->fileOrLink) continue;
+        if (!entry || !entry->fileOrLink) continue;  // replaced meanwhile
         if (open.contains(entry->id) || handle.remove(name) != FolderHandle::Removal::Removed)
             dialogs.beep();
     }

@@ -8,10 +8,8 @@ bool TempFileCleaner::isFileOrLink(const QString& name) const {
 }
 
 QStringList TempFileCleaner::list() const {
-    QStringList found;
-    for (const QString& name : folder_.names())
-        if (name.endsWith(".tmp", Qt::CaseInsensitive) && isFileOrLink(name)) found << name;
-    found.sort();
+    QStringList found = folder_.fileNames();
+    found.removeIf([](const QString& name) { return !name.endsWith(".tmp", Qt::CaseInsensitive); });
     return found;
 }
 
