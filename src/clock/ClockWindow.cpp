@@ -63,6 +63,8 @@ ClockWindow::ClockWindow(Application& app)
     Command1_ = findChild<QPushButton*>("Command1");
     Label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    // Fixed sizes: a new text then only repaints the label, with no layout pass each second.
+    for (QLabel* label : {Label1_, Label2_}) label->setFixedSize(label->size());
     for (QLabel* line : {alarmTitle_, alarmMessage_}) {
         line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         line->setWordWrap(true);
@@ -189,8 +191,10 @@ void ClockWindow::Timer1_Timer() {
     for (int slot = 0; slot < 3; ++slot) checkAlarm(slot);
 }
 
+// The time is read only for a slot that is on, so an idle clock reads it once a tick.
 void ClockWindow::checkAlarm(int slot) {
     const AlarmSlot& alarm = app_.record().alarms[slot];
+    if (alarm.onoff != 1) return;
     switch (AlarmRules::check(alarm, app_.platform().clock.now().time(), app_.alarmShown)) {
         case AlarmRules::Verdict::Ring: ring(slot); break;
         case AlarmRules::Verdict::Rearm: app_.alarmShown = false; break;
