@@ -3,13 +3,16 @@
 
 # Everything the build, the program and its tests need from Debian.
 ZK_PACKAGES=(
-    build-essential cmake qt6-base-dev libgl-dev libsqlite3-dev libxcb1-dev
-    xvfb xauth xdotool imagemagick sqlite3 openbox wmctrl x11-utils xterm
+    build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libsqlite3-dev libxcb1-dev
+    xvfb xauth xdotool imagemagick sqlite3
     fonts-ipafont-gothic fonts-ipafont-mincho
 )
-# Only the tests need these: a mock logind on a private bus, GTK's recent-files list and the
-# freedesktop validators.
-ZK_TEST_PACKAGES=(python3-dbusmock python3-gi gir1.2-gtk-3.0 desktop-file-utils appstream dbus)
+# Only the tests need these: a window manager and the tools that look at windows, a mock logind
+# on a private bus, GTK's recent-files list and the freedesktop validators.
+ZK_TEST_PACKAGES=(
+    openbox wmctrl x11-utils xterm
+    python3-dbusmock python3-gi gir1.2-gtk-3.0 desktop-file-utils appstream dbus
+)
 
 zk_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
 

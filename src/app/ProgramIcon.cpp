@@ -1,14 +1,22 @@
 #include "app/ProgramIcon.h"
 
+#include <QPainter>
+
 #include "settings/VersionPictures.h"
 
 namespace ProgramIcon {
+
+// A pixel of margin all round, so the rim is not cut at small sizes.
+void paint(QPainter& painter, int side) {
+    const double face = qMax(1, side - 2);
+    VersionPictures::paintEmblem(painter, QRectF((side - face) / 2, (side - face) / 2, face, face));
+}
 
 QPixmap picture(int size) { return VersionPictures::emblem(QSize(size, size)); }
 
 QIcon icon() {
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) icon.addPixmap(picture(size));
+    for (int size : kSizes) icon.addPixmap(picture(size));
     return icon;
 }
 

@@ -148,6 +148,8 @@ QPixmap logo(const QSize& size) {
 }
 
 // The clock face alone, centred in the picture.
+void paintEmblem(QPainter& painter, const QRectF& square) { drawClockFace(painter, square); }
+
 QPixmap emblem(const QSize& size) {
     if (size.isEmpty()) return {};
     QPixmap pixmap = blank(size);

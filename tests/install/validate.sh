@@ -18,5 +18,11 @@ launcher=$prefix/share/applications/com.zorvek.ZKTIME.desktop
 metainfo=$prefix/share/metainfo/com.zorvek.ZKTIME.metainfo.xml
 desktop-file-validate "$launcher" || fail "desktop-file-validate reports errors"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli reports errors"
+icons=$prefix/share/icons/hicolor
+for size in 16 22 24 32 48 64 128 256; do
+    identify -format '%wx%h' "$icons/${size}x$size/apps/com.zorvek.ZKTIME.png" 2>/dev/null |
+        grep -qx "${size}x$size" || fail "no ${size}x$size icon"
+done
+grep -q '<svg' "$icons/scalable/apps/com.zorvek.ZKTIME.svg" 2>/dev/null || fail "no scalable icon"
 ((failed == 0)) && echo "PASS: installed files are complete and valid"
 exit "$failed"
