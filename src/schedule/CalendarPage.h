@@ -19,7 +19,7 @@ struct SettingsRecord;
 
 // The calendar tab: the month grid with its year and month buttons, the selection of a date and
 // the blink of today. It composes the selected date's notes and the date colours, and holds the
-// lock column and the start-up schedule switch.
+// start-up schedule switch.
 class CalendarPage : public QObject {
     Q_OBJECT
 public:
@@ -28,7 +28,6 @@ public:
     ~CalendarPage() override;
 
     void resetHelpMode() { helpMode_ = 0; }
-    void loadLock();
     void loadOpenCheck();
     void applyOpenCheck();
     void openCalendar();
@@ -63,10 +62,8 @@ private:
     void showSelectedDate();
     void recolourKeepingSelection();
     void setCellBold(int cell, bool bold);
-    void setLamp(const char* name, int bgr);
     QDate today() const;
 
-    QWidget* window_;
     CalendarState& state_;
     SettingsRecord& record_;
     SettingsStore& store_;
