@@ -26,7 +26,8 @@ constexpr int kYearAtRest = 0xC000C0;
 }  // namespace
 
 CalendarPage::CalendarPage(QWidget* window, CalendarState& state, SettingsRecord& record,
-                           SettingsStore& store, Dialogs& dialogs, const Clock& clock)
+                           SettingsStore& store, Dialogs& dialogs, const Clock& clock,
+                           std::function<bool()> helpMode)
     : state_(state),
       record_(record),
       store_(store),
@@ -41,7 +42,7 @@ CalendarPage::CalendarPage(QWidget* window, CalendarState& state, SettingsRecord
     CalendarLayout::createDateColourMenu(window);
     colours_ = std::make_unique<DateColours>(window, state, record, store, dialogs);
     notes_ = std::make_unique<ScheduleNotes>(window, state, store, dialogs, *colours_,
-                                             [this] { return helpMode_ != 0; });
+                                             std::move(helpMode));
     connect(colours_.get(), &DateColours::recolourRequested, this,
             &CalendarPage::recolourKeepingSelection);
     connect(notes_.get(), &ScheduleNotes::saved, this, &CalendarPage::recolourKeepingSelection);

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 
 class Clock;
@@ -23,11 +24,12 @@ struct SettingsRecord;
 class CalendarPage : public QObject {
     Q_OBJECT
 public:
+    // helpMode tells whether hover help is on.
     CalendarPage(QWidget* window, CalendarState& state, SettingsRecord& record,
-                 SettingsStore& store, Dialogs& dialogs, const Clock& clock);
+                 SettingsStore& store, Dialogs& dialogs, const Clock& clock,
+                 std::function<bool()> helpMode);
     ~CalendarPage() override;
 
-    void resetHelpMode() { helpMode_ = 0; }
     void loadOpenCheck();
     void applyOpenCheck();
     void openCalendar();
@@ -75,7 +77,6 @@ private:
     QLabel* Label1_;
     QCheckBox* OPENCheck1_;
     QTimer blink_;
-    int helpMode_ = 0;
     std::unique_ptr<DateColours> colours_;
     std::unique_ptr<ScheduleNotes> notes_;
 };

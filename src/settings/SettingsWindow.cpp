@@ -12,6 +12,7 @@
 #include "schedule/CalendarPage.h"
 #include "schedule/ScheduleNotes.h"
 #include "settings/Fonts.h"
+#include "settings/HelpMode.h"
 #include "settings/SettingsLayout.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredValue.h"
@@ -80,8 +81,9 @@ void SettingsWindow::createPages() {
     alarms_ = std::make_unique<AlarmPage>(this, record, store, os.dialogs);
     custom_ = std::make_unique<CustomPage>(this, record, store, os.dialogs, os.locations);
     lock_ = std::make_unique<LockPanel>(this, record, store);
+    help_ = std::make_unique<HelpMode>(this, *lock_);
     calendar_ = std::make_unique<CalendarPage>(this, app_.calendar(), record, store, os.dialogs,
-                                               os.clock);
+                                               os.clock, [this] { return help_->isOn(); });
 
     connect(tempFiles_.get(), &TempFilesPage::changed, this, &SettingsWindow::enableApply);
     connect(clockDisplay_.get(), &ClockDisplayPage::changed, this, &SettingsWindow::enableApply);
@@ -124,7 +126,7 @@ SettingsWindow::~SettingsWindow() = default;
 void SettingsWindow::enableApply() { Save_->setEnabled(true); }
 
 void SettingsWindow::Form_Load() {
-    calendar_->resetHelpMode();
+    help_->reset();
     SSTab1_->setCurrentIndex(StoredValue::toInt(app_.store().get("set", "Tab", "0")));
     placeWindow();
     tempFiles_->listTempFiles();

@@ -8,6 +8,7 @@ class Application;
 class CalendarPage;
 class ClockDisplayPage;
 class CustomPage;
+class HelpMode;
 class LockPanel;
 class QPushButton;
 class TabStrip;
@@ -33,6 +34,7 @@ public:
     TabStrip& tabs() { return *SSTab1_; }
     CalendarPage& calendar() { return *calendar_; }
     LockPanel& lock() { return *lock_; }
+    HelpMode& help() { return *help_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -56,6 +58,7 @@ private:
     std::unique_ptr<AlarmPage> alarms_;
     std::unique_ptr<CustomPage> custom_;
     std::unique_ptr<LockPanel> lock_;
+    std::unique_ptr<HelpMode> help_;
     std::unique_ptr<CalendarPage> calendar_;
     bool quitting_ = false;
 };

@@ -20,11 +20,12 @@ const QString kPrompt = "パスワードを  入力するとLOCKを解除しま�
 const QString kLocked = "\r\n      LOCK!\r\n\r\n";
 const QString kReleased = "\r\n    LOCK解除!";
 const QString kUnchanged = "PassWordは\r\n変更されませんでした";
+const QString kHover = "マウスカーソルを合わせると   ヘルプを表示";
 
 // Steps, separated by blanks: a button's name presses it, "Label22" clicks the link, "name:text"
 // types into a box and "name=text" pastes into it, "Esc", "close" (the dialog's close box),
-// "reopen" (the settings window). Flags: L lamp lit and list hidden, A password asked for, F the
-// store held by another program. While the dialog is open: which of OldPass,
+// "reopen" (the settings window). Flags: L lamp lit and list hidden, A password asked for, H help
+// on, F the store held by another program. While the dialog is open: which of OldPass,
 // NewPass1, NewPass2 and PWC_OK are enabled, the focus and what the boxes show.
 struct Road {
     QString pw, lock, steps, storedPw, storedLock;
@@ -66,6 +67,24 @@ private:
             w = f->app->settings();
         }
     }
+    QHash<QString, QString> helpTips() {
+        QHash<QString, QString> tips = {
+            {"hei_Button", "スケジュール入力欄を非表示にする"},
+            {"tuikaButton", "スケジュール入力欄に入力した内容を指定した日付に追加保存します"},
+            {"Label22", "PassWordの変更はこの文字をクリック"},
+            {"Color_Change_label",
+             "スケジュールが入力されている日付の表示色を設定します。"
+             "この文字の色が表示色となります。"},
+            {"cmdYear(0)", "年を戻す　左クリック：1年　右クリック：10年"},
+            {"cmdYear(1)", "年を進める　左クリック：1年　右クリック：10年"},
+            {"cmdYear(2)", "今年を表示"}};
+        for (int i = 1; i <= 12; ++i) tips.insert(QString("cmdMonth(%1)").arg(i), "月を変更");
+        for (int i = 1; i <= 37; ++i)
+            tips.insert(QString("cmdDate(%1)").arg(i),
+                        "日付変更：Click  スケジュールの入力：DBLClick  表示色の変更：右Click");
+        return tips;
+    }
+
 private slots:
     void init() {
         f = std::make_unique<AppFixture>();
@@ -110,15 +129,20 @@ private slots:
         row("changed while locked", {"abc", "1", "Label22 OldPass:abc NewPass1:new NewPass2:new" + PWC_OK + " LOCK_B pass:abc", "new", "1", 0, kPrompt, "LA"});
         row("new one releases",  {"abc", "1", "Label22 OldPass:abc NewPass1:new NewPass2:new" + PWC_OK + " LOCK_B pass:new", "new", "0", 1, kReleased, ""});
         row("changed",           {"abc", _, "Label22 OldPass:abc NewPass1:X NewPass2:X" + PWC_OK, "X", _, 0, changed, ""});
-        // Saves that the store refuses.
+        // Hover help, and saves that the store refuses.
+        row("help on",           {"abc", _, "HELP",          "abc", _, 0, kHover, "H"});
+        row("off after locking", {"abc", _, "LOCK_B HELP HELP", "abc", "1", 1, "", "L"});
+        row("on while asking",   {"abc", "1", "LOCK_B HELP", "abc", "1", 0, kPrompt, "LAH"});
+        row("off while asking",  {"abc", "1", "LOCK_B HELP HELP", "abc", "1", 0, kPrompt, "LA"});
+        row("reopened",          {"abc", _, "HELP reopen",   "abc", _, 0, "", ""});
         row("lock not saved",    {"abc", "0", "LOCK_B",      "abc", "0", 0, "", "F"});
         row("release not saved", {"abc", "1", "LOCK_B pass:abc", "abc", "1", 0, kPrompt, "LAF"});
         row("password not saved", {"abc", _, "Label22 OldPass:abc NewPass1:d NewPass2:d" + PWC_OK, "abc", _, 0, "", "F", "0111 NewPass1 $$$|$|$"});
         // clang-format on
     }
 
-    // Observed through the store, the panel, the lamp and the dialog's boxes. The dialog leaves
-    // the top layer while a message shows.
+    // Observed through the store, the panel, the lamps, the tooltips and the dialog's boxes. The
+    // dialog leaves the top layer while a message shows.
     void lockColumn() {
         QFETCH(Road, row);
         f->seed("set", "Tab", "5");
@@ -133,6 +157,9 @@ private slots:
         f->platform.dialogs.onMessage = [&](const QString&) {
             messagesOnTop += dialog() && onTop();
         };
+        QHash<QString, QString> tips = helpTips(), before;
+        for (QWidget* widget : w->findChildren<QWidget*>())
+            before.insert(widget->objectName(), widget->toolTip());
         log.clear();
         sqlite3* other = nullptr;
         sqlite3_open(QFile::encodeName(f->platform.locations.settingsFile()).constData(), &other);
@@ -149,6 +176,12 @@ private slots:
         QCOMPARE(lampOn("lock_ran"), row.flags.contains('L'));
         QCOMPARE(c("lstShedule")->isHidden(), row.flags.contains('L'));
         QCOMPARE(!c("pass")->isHidden(), row.flags.contains('A'));
+        QCOMPARE(lampOn("help_ran"), row.flags.contains('H'));
+        for (QWidget* widget : w->findChildren<QWidget*>()) {
+            const QString name = widget->objectName();
+            const QString help = row.flags.contains('H') ? tips.value(name) : QString();
+            QCOMPARE(widget->toolTip(), tips.contains(name) ? help : before[name]);
+        }
         QCOMPARE(f->platform.dialogs.beeps(), !row.message.isEmpty() + row.flags.contains('F'));
         QCOMPARE(messagesOnTop, 0);
         QVERIFY(!(QFile::permissions(f->platform.locations.settingsFile()) & QFile::ReadOther));
