@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 
 #include "platform/Clock.h"
 #include "schedule/CalendarLayout.h"
@@ -27,9 +26,9 @@ constexpr int kYearAtRest = 0xC000C0;
 }  // namespace
 
 CalendarPage::CalendarPage(QWidget* window, CalendarState& state, SettingsRecord& record,
-                           SettingsStore& store, Dialogs& dialogs, const Clock& clock)
-    : window_(window),
-      state_(state),
+                           SettingsStore& store, Dialogs& dialogs, const Clock& clock,
+                           std::function<bool()> helpMode)
+    : state_(state),
       record_(record),
       store_(store),
       clock_(clock),
@@ -40,14 +39,10 @@ CalendarPage::CalendarPage(QWidget* window, CalendarState& state, SettingsRecord
         cmdDate_[i] = control<QLabel>(window, indexed("cmdDate", i));
     for (int i = 1; i <= 12; ++i) cmdMonth_[i] = control<QLabel>(window, indexed("cmdMonth", i));
     for (int i = 0; i < 3; ++i) cmdYear_[i] = control<QLabel>(window, indexed("cmdYear", i));
-    auto* pass = control<QLineEdit>(window, "pass");
-    pass->setEchoMode(QLineEdit::Password);
-    pass->hide();
-    for (const char* lamp : {"lock_ran", "help_ran"}) setLamp(lamp, kBlack);
     CalendarLayout::createDateColourMenu(window);
     colours_ = std::make_unique<DateColours>(window, state, record, store, dialogs);
     notes_ = std::make_unique<ScheduleNotes>(window, state, store, dialogs, *colours_,
-                                             [this] { return helpMode_ != 0; });
+                                             std::move(helpMode));
     connect(colours_.get(), &DateColours::recolourRequested, this,
             &CalendarPage::recolourKeepingSelection);
     connect(notes_.get(), &ScheduleNotes::saved, this, &CalendarPage::recolourKeepingSelection);
@@ -76,20 +71,6 @@ void CalendarPage::connectLabels() {
 QDate CalendarPage::today() const { return clock_.now().date(); }
 
 void CalendarPage::OPENCheck1_Click() { emit changed(); }
-
-// The lamps are tiny input-less boxes whose face colour is the signal.
-void CalendarPage::setLamp(const char* name, int bgr) {
-    auto* lamp = control<QWidget>(window_, name);
-    QPalette palette = lamp->palette();
-    palette.setColor(QPalette::Base, colourFromBgr(bgr));
-    lamp->setPalette(palette);
-}
-
-void CalendarPage::loadLock() {
-    if (record_.LOCK != 1) return;
-    control<QWidget>(window_, "lstShedule")->hide();
-    setLamp("lock_ran", kLime);
-}
 
 void CalendarPage::loadOpenCheck() { OPENCheck1_->setChecked(record_.OPENCheck != 0); }
 

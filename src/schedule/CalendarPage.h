@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 
 class Clock;
@@ -19,16 +20,16 @@ struct SettingsRecord;
 
 // The calendar tab: the month grid with its year and month buttons, the selection of a date and
 // the blink of today. It composes the selected date's notes and the date colours, and holds the
-// lock column and the start-up schedule switch.
+// start-up schedule switch.
 class CalendarPage : public QObject {
     Q_OBJECT
 public:
+    // helpMode tells whether hover help is on.
     CalendarPage(QWidget* window, CalendarState& state, SettingsRecord& record,
-                 SettingsStore& store, Dialogs& dialogs, const Clock& clock);
+                 SettingsStore& store, Dialogs& dialogs, const Clock& clock,
+                 std::function<bool()> helpMode);
     ~CalendarPage() override;
 
-    void resetHelpMode() { helpMode_ = 0; }
-    void loadLock();
     void loadOpenCheck();
     void applyOpenCheck();
     void openCalendar();
@@ -63,10 +64,8 @@ private:
     void showSelectedDate();
     void recolourKeepingSelection();
     void setCellBold(int cell, bool bold);
-    void setLamp(const char* name, int bgr);
     QDate today() const;
 
-    QWidget* window_;
     CalendarState& state_;
     SettingsRecord& record_;
     SettingsStore& store_;
@@ -78,7 +77,6 @@ private:
     QLabel* Label1_;
     QCheckBox* OPENCheck1_;
     QTimer blink_;
-    int helpMode_ = 0;
     std::unique_ptr<DateColours> colours_;
     std::unique_ptr<ScheduleNotes> notes_;
 };

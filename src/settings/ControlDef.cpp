@@ -69,7 +69,7 @@ QLineEdit* textBox(const QString& text, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setMaxLength(std::numeric_limits<int>::max());
     QObject::connect(box, &QLineEdit::textChanged, box, [box] {
-        if (!box->hasFocus()) box->setCursorPosition(0);
+        if (!box->isModified()) box->setCursorPosition(0);  // set by the program, not typed
     });
     box->setText(text);
     return box;

@@ -7,9 +7,12 @@
 #include "alarms/AlarmPage.h"
 #include "app/Application.h"
 #include "clock/ClockWindow.h"
+#include "lock/LockPanel.h"
+#include "lock/PasswordDialog.h"
 #include "schedule/CalendarPage.h"
 #include "schedule/ScheduleNotes.h"
 #include "settings/Fonts.h"
+#include "settings/HelpMode.h"
 #include "settings/SettingsLayout.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredValue.h"
@@ -77,8 +80,10 @@ void SettingsWindow::createPages() {
     version_ = std::make_unique<VersionPage>(this, os.locations);
     alarms_ = std::make_unique<AlarmPage>(this, record, store, os.dialogs);
     custom_ = std::make_unique<CustomPage>(this, record, store, os.dialogs, os.locations);
+    lock_ = std::make_unique<LockPanel>(this, record, store);
+    help_ = std::make_unique<HelpMode>(this, *lock_);
     calendar_ = std::make_unique<CalendarPage>(this, app_.calendar(), record, store, os.dialogs,
-                                               os.clock);
+                                               os.clock, [this] { return help_->isOn(); });
 
     connect(tempFiles_.get(), &TempFilesPage::changed, this, &SettingsWindow::enableApply);
     connect(clockDisplay_.get(), &ClockDisplayPage::changed, this, &SettingsWindow::enableApply);
@@ -89,6 +94,8 @@ void SettingsWindow::createPages() {
     connect(version_.get(), &VersionPage::quitRequested, this, &SettingsWindow::Quit_Click);
     connect(&calendar_->notes(), &ScheduleNotes::inputAreaRequested, this,
             &SettingsWindow::showInputArea);
+    connect(lock_.get(), &LockPanel::passwordDialogRequested, this,
+            &SettingsWindow::openPasswordDialog);
     connectClockPreviews();
 }
 
@@ -126,7 +133,7 @@ SettingsWindow::~SettingsWindow() = default;
 void SettingsWindow::enableApply() { Save_->setEnabled(true); }
 
 void SettingsWindow::Form_Load() {
-    calendar_->resetHelpMode();
+    help_->reset();
     SSTab1_->setCurrentIndex(StoredValue::toInt(app_.store().get("set", "Tab", "0")));
     placeWindow();
     tempFiles_->listTempFiles();
@@ -141,7 +148,7 @@ void SettingsWindow::Form_Load() {
     clockDisplay_->enableExitButtonTypes();
     clockDisplay_->loadColours();
     custom_->enableByChecks();
-    calendar_->loadLock();
+    lock_->Form_Load();
     calendar_->loadOpenCheck();
     calendar_->openCalendar();
     show();
@@ -150,6 +157,16 @@ void SettingsWindow::Form_Load() {
     tempFiles_->loadBootCleanup();
     Save_->setEnabled(false);
     app_.closeTodayView();
+}
+
+// Shown without waiting, and active so that typing goes to it at once. It reports its outcome
+// on the lock panel however it closes.
+void SettingsWindow::openPasswordDialog() {
+    auto* dialog = new PasswordDialog(app_.record(), app_.store(), app_.platform().dialogs, this);
+    connect(dialog, &PasswordDialog::unloaded, lock_.get(), &LockPanel::passwordDialogClosed);
+    dialog->Form_Load();
+    dialog->show();
+    dialog->activateWindow();
 }
 
 // The stored position, pulled back onto a screen when it would leave the window out of sight.

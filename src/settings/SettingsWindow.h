@@ -8,6 +8,8 @@ class Application;
 class CalendarPage;
 class ClockDisplayPage;
 class CustomPage;
+class HelpMode;
+class LockPanel;
 class QPushButton;
 class TabStrip;
 class TempFilesPage;
@@ -31,6 +33,8 @@ public:
 
     TabStrip& tabs() { return *SSTab1_; }
     CalendarPage& calendar() { return *calendar_; }
+    LockPanel& lock() { return *lock_; }
+    HelpMode& help() { return *help_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -43,6 +47,7 @@ private:
     void enableApply();
     void Form_Unload();
     void placeWindow();
+    void openPasswordDialog();
 
     Application& app_;
     TabStrip* SSTab1_;
@@ -52,6 +57,8 @@ private:
     std::unique_ptr<VersionPage> version_;
     std::unique_ptr<AlarmPage> alarms_;
     std::unique_ptr<CustomPage> custom_;
+    std::unique_ptr<LockPanel> lock_;
+    std::unique_ptr<HelpMode> help_;
     std::unique_ptr<CalendarPage> calendar_;
     bool quitting_ = false;
 };

@@ -200,7 +200,8 @@ wm_states() { xprop -id "$1" _NET_WM_STATE 2>/dev/null; }
 
 # Prints "X,Y" of a window's own top-left corner on the screen (inside any frame).
 window_origin() {
-    xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/ {x = $2} /^Y=/ {y = $2} END {print x "," y}'
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+                             END {print x "," y}'
 }
 
 focused_window() { xdotool getwindowfocus 2>/dev/null; }

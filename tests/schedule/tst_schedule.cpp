@@ -331,6 +331,37 @@ private slots:
         QVERIFY(view.isNull());
     }
 
+    // Hovering over the list and the input box: their tips follow the help switch and the list.
+    void hoverTips_data() {
+        QTest::addColumn<int>("helpClicks");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("listTip");
+        // clang-format off
+        QTest::newRow("off") << 0 << "会議" << "";
+        QTest::newRow("on, notes") << 1 << "会議" << "削除：項目を選択し Click";
+        QTest::newRow("on, none") << 1 << "" << "スケジュールの表示：日付をClick  入力：日付をDBLClick";
+        QTest::newRow("on, then off") << 2 << "会議" << "";
+        // clang-format on
+    }
+
+    void hoverTips() {
+        QFETCH(int, helpClicks);
+        QFETCH(QString, note);
+        if (!note.isEmpty()) f->seed(kToday, "1", note);
+        open();
+        for (int i = 0; i < helpClicks; ++i) c<QPushButton>("HELP")->click();
+        auto* list = c<QListWidget>("lstShedule");
+        auto* input = c<QLineEdit>("memoINtext");
+        for (QWidget* hovered : {list->viewport(), static_cast<QWidget*>(input)}) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(hovered, &move);
+        }
+        QTEST(list->toolTip(), "listTip");
+        const QString inputTip = kToday + "のスケジュールを入力し追加ボタンを押す";
+        QCOMPARE(input->toolTip(), helpClicks == 1 ? inputTip : "");
+    }
+
     // In twips: the image, the check box, the list's left, the title's top, the button's left.
     void todayViewAnimation() {
         TodayAnimation animation;

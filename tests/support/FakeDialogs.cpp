@@ -5,6 +5,7 @@
 Dialogs::Answer FakeDialogs::message(QWidget*, const QString& text, Buttons buttons, Icon icon) {
     events_ << "message:" + text;
     shown_.append({text, buttons, icon});
+    if (onMessage) onMessage(text);
     for (const QString& prefix : allowed_)
         if (text.startsWith(prefix)) return Answer::Ok;
     if (script_.isEmpty() || script_.first().text != text) {

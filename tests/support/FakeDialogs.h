@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 #include "platform/Dialogs.h"
 
@@ -35,6 +36,8 @@ public:
     bool scriptDone() const { return script_.isEmpty(); }
     void clear() { events_.clear(); shown_.clear(); }
 
+    // Runs as each message shows, before it is answered.
+    std::function<void(const QString&)> onMessage;
     int colourAnswer = 0;
     QString fileAnswer;
     QStringList openFileFolders;

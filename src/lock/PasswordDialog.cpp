@@ -1,0 +1,189 @@
+#include "lock/PasswordDialog.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWindow>
+
+#include "lock/LockRules.h"
+#include "lock/PasswordBox.h"
+#include "platform/Dialogs.h"
+#include "settings/Fonts.h"
+#include "settings/LayoutTable.h"
+#include "settings/SettingsRecord.h"
+#include "settings/SettingsStore.h"
+#include "settings/Twips.h"
+
+namespace {
+
+using namespace LayoutTable;
+
+const QString kFillNew = QStringLiteral("新しいパスワード入力欄に入力してください");
+const QString kFillConfirm = QStringLiteral("確認欄に入力してください");
+const QString kMismatch = QStringLiteral(
+    "入力ミスです！\r\n"
+    "PassWord と PassWordの確認 欄には同じものを入力する必要があります。\r\n"
+    "また　大文字 小文字も区別されます。\r\n"
+    "\r\n"
+    "例：\r\n"
+    "PassWord            Gh8kP37\r\n"
+    "PassWordの確認    Gh8kP37");
+
+// The client area, in twips, at a fixed place on the screen.
+constexpr int kLeft = 2505, kTop = 1965, kWidth = 3975, kHeight = 2490;
+
+// Created in tab order; the labels end where their boxes begin.
+// clang-format off
+const std::vector<ControlDef>& controls() {
+    constexpr int kLabel = 0xC0C0C0;
+    constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+    static const std::vector<ControlDef> defs = {
+        {"Label1", K::Label, "確認欄には、新しいパスワードに入力したものと同じものを入力してください。", "",
+         120, 120, 3735, 375, {}, 0, false, G, kLabel},
+        {"Label4", K::Label, "古いパスワード：", "", 960, 760, 1245, 180, {}, 0, false, G, kLabel, kDefault, kRight},
+        {"OldPass", K::LineEdit, "", "", 2280, 720, 1095, 270},
+        {"Label2", K::Label, "新しいパスワード：", "", 820, 1240, 1380, 180, {}, 0, false, G, kLabel, kDefault, kRight},
+        {"NewPass1", K::LineEdit, "", "", 2280, 1200, 1095, 270},
+        {"Label3", K::Label, "確認：", "", 1750, 1600, 450, 180, {}, 0, false, G, kLabel, kDefault, kRight},
+        {"NewPass2", K::LineEdit, "", "", 2280, 1560, 1095, 270},
+        {"PWC_OK", K::Button, "変更", "", 240, 2040, 1695, 350},
+        {"PWC_Cancel", K::Button, "キャンセル", "", 2040, 2040, 1695, 350},
+    };
+    return defs;
+}
+// clang-format on
+
+}  // namespace
+
+PasswordDialog::PasswordDialog(SettingsRecord& record, SettingsStore& store, Dialogs& dialogs,
+                               QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      record_(record),
+      store_(store),
+      dialogs_(dialogs) {
+    setObjectName("PWC");
+    setWindowTitle(QStringLiteral(" "));  // an empty title would show the program's name
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setFont(Fonts::gothic(kPoints));
+    setAutoFillBackground(true);
+    QPalette green = palette();
+    green.setColor(QPalette::Window, colourFromBgr(kDarkGreen));
+    setPalette(green);
+    setGeometry(pxRect(kLeft, kTop, kWidth, kHeight));
+    setFixedSize(size());
+    create();  // the layer is set on the native window
+
+    buildControls(this, controls());
+    OldPass_ = control<QLineEdit>(this, "OldPass");
+    NewPass1_ = control<QLineEdit>(this, "NewPass1");
+    NewPass2_ = control<QLineEdit>(this, "NewPass2");
+    PWC_OK_ = control<QPushButton>(this, "PWC_OK");
+    for (QLineEdit* box : {OldPass_, NewPass1_, NewPass2_}) PasswordBox::setUp(box);
+    for (QWidget* off : std::initializer_list<QWidget*>{NewPass1_, NewPass2_, PWC_OK_})
+        off->setEnabled(false);
+
+    connect(OldPass_, &QLineEdit::textChanged, this, &PasswordDialog::OldPass_Change);
+    connect(NewPass1_, &QLineEdit::textChanged, this, &PasswordDialog::NewPass1_Change);
+    connect(NewPass2_, &QLineEdit::textChanged, this, &PasswordDialog::NewPass2_Change);
+    connect(PWC_OK_, &QPushButton::clicked, this, &PasswordDialog::PWC_OK_Click);
+    connect(control<QPushButton>(this, "PWC_Cancel"), &QPushButton::clicked, this,
+            &PasswordDialog::PWC_Cancel_Click);
+}
+
+// Set on the native window: changing the widget's flag would create that window anew.
+void PasswordDialog::keepOnTop(bool onTop) {
+    windowHandle()->setFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
+void PasswordDialog::Form_Load() {
+    keepOnTop(true);
+    changed_ = false;
+    if (!record_.PW.isEmpty()) {
+        OldPass_->setFocus();
+        return;
+    }
+    OldPass_->setEchoMode(QLineEdit::Normal);
+    OldPass_->setText(QStringLiteral("入力不要"));
+    OldPass_->setEnabled(false);
+    NewPass1_->setEnabled(true);
+    NewPass2_->setEnabled(true);
+    NewPass1_->setFocus();
+}
+
+void PasswordDialog::OldPass_Change() {
+    if (!LockRules::isPassword(OldPass_->text(), record_.PW)) return;
+    OldPass_->setEnabled(false);
+    NewPass1_->setEnabled(true);
+    NewPass2_->setEnabled(true);
+    NewPass1_Change();
+    NewPass1_->setFocus();
+}
+
+void PasswordDialog::NewPass1_Change() {
+    PWC_OK_->setEnabled(true);
+    PWC_OK_->setDefault(true);
+}
+
+// The message boxes come above the dialog: it leaves the top layer while they show.
+void PasswordDialog::PWC_OK_Click() {
+    keepOnTop(false);
+    const QString entered = NewPass1_->text();
+    if (entered.isEmpty()) {
+        refuse(kFillNew);
+        backOnTop(NewPass1_);
+    } else if (NewPass2_->text().isEmpty()) {
+        refuse(kFillConfirm);
+        backOnTop(NewPass2_);
+    } else if (NewPass2_->text() == entered) {
+        savePassword(entered);
+    } else {
+        refuse(kMismatch);
+        NewPass2_->clear();
+        NewPass1_->clear();
+        backOnTop(NewPass1_);
+    }
+}
+
+void PasswordDialog::refuse(const QString& text) {
+    dialogs_.beep();
+    dialogs_.message(this, text);
+}
+
+void PasswordDialog::backOnTop(QLineEdit* focus) {
+    keepOnTop(true);
+    focus->setFocus();
+}
+
+// A password the store did not take is not reported as changed: the failure has been reported,
+// and the dialog stays for another try or Cancel.
+void PasswordDialog::savePassword(const QString& password) {
+    if (!store_.save("set", "PW", password)) {
+        keepOnTop(true);
+        return;
+    }
+    record_.PW = password;
+    changed_ = true;
+    close();
+}
+
+// Qt makes a dialog's first button the default one as it shows; "変更" becomes the default only
+// once it may be pressed.
+void PasswordDialog::setVisible(bool visible) {
+    QDialog::setVisible(visible);
+    if (visible && !PWC_OK_->isEnabled()) PWC_OK_->setDefault(false);
+}
+
+void PasswordDialog::PWC_Cancel_Click() { close(); }
+
+// Esc.
+void PasswordDialog::reject() { PWC_Cancel_Click(); }
+
+// However the dialog closes: OK, Cancel, Esc or the close box.
+void PasswordDialog::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void PasswordDialog::Form_Unload() { emit unloaded(changed_); }

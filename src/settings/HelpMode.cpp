@@ -1,0 +1,50 @@
+#include "settings/HelpMode.h"
+
+#include <QPushButton>
+
+#include "lock/LockPanel.h"
+#include "settings/Lamp.h"
+#include "settings/LayoutTable.h"
+
+namespace {
+
+const QString kHoverForHelp = QStringLiteral("マウスカーソルを合わせると   ヘルプを表示");
+
+std::vector<std::pair<QString, QString>> helpTips() {
+    using LayoutTable::indexed;
+    std::vector<std::pair<QString, QString>> tips = {
+        {"hei_Button", "スケジュール入力欄を非表示にする"},
+        {"tuikaButton", "スケジュール入力欄に入力した内容を指定した日付に追加保存します"},
+        {"Label22", "PassWordの変更はこの文字をクリック"},
+        {"Color_Change_label",
+         "スケジュールが入力されている日付の表示色を設定します。この文字の色が表示色となります。"},
+        {indexed("cmdYear", 0), "年を戻す　左クリック：1年　右クリック：10年"},
+        {indexed("cmdYear", 1), "年を進める　左クリック：1年　右クリック：10年"},
+        {indexed("cmdYear", 2), "今年を表示"},
+    };
+    for (int month = 1; month <= 12; ++month)
+        tips.push_back({indexed("cmdMonth", month), "月を変更"});
+    for (int cell = 1; cell <= 37; ++cell)
+        tips.push_back({indexed("cmdDate", cell),
+                        "日付変更：Click  スケジュールの入力：DBLClick  表示色の変更：右Click"});
+    return tips;
+}
+
+}  // namespace
+
+HelpMode::HelpMode(QWidget* window, LockPanel& panel)
+    : panel_(panel), help_ran_(control<QWidget>(window, "help_ran")) {
+    for (const auto& [name, tip] : helpTips())
+        tips_.push_back({control<QWidget>(window, name), tip});
+    connect(control<QPushButton>(window, "HELP"), &QPushButton::clicked, this,
+            &HelpMode::HELP_Click);
+}
+
+// The panel is left alone while it asks for the password.
+void HelpMode::HELP_Click() {
+    const bool on = flag_ == 0;
+    setLamp(help_ran_, on);
+    for (const auto& [control, tip] : tips_) control->setToolTip(on ? tip : QString());
+    if (!panel_.isPasswordRequestOpen()) panel_.showMessage(on ? kHoverForHelp : QString());
+    flag_ = on ? 1 : 0;
+}

@@ -1,0 +1,207 @@
+#include <sqlite3.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QWindow>
+
+#include "AppFixture.h"
+#include "WriteLog.h"
+#include "lock/PasswordDialog.h"
+#include "settings/SettingsWindow.h"
+#include "settings/UiText.h"
+
+namespace {
+
+const QString _ = QStringLiteral("<missing>");
+const QString kPrompt = "パスワードを  入力するとLOCKを解除します\r\n\r\nPassWord :";
+const QString kLocked = "\r\n      LOCK!\r\n\r\n";
+const QString kReleased = "\r\n    LOCK解除!";
+const QString kUnchanged = "PassWordは\r\n変更されませんでした";
+const QString kHover = "マウスカーソルを合わせると   ヘルプを表示";
+
+// Steps, separated by blanks: a button's name presses it, "Label22" clicks the link, "name:text"
+// types into a box and "name=text" pastes into it, "Esc", "close" (the dialog's close box),
+// "reopen" (the settings window). Flags: L lamp lit and list hidden, A password asked for, H help
+// on, F the store held by another program. While the dialog is open: which of OldPass,
+// NewPass1, NewPass2 and PWC_OK are enabled, the focus and what the boxes show.
+struct Road {
+    QString pw, lock, steps, storedPw, storedLock;
+    int lockWrites;
+    QString panel, flags, dialog = {}, message = {};
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Road)
+
+class TestLock : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<AppFixture> f;
+    SettingsWindow* w = nullptr;
+
+    template <typename T = QWidget>
+    T* c(const QString& name) {
+        return w->findChild<T*>(name);
+    }
+    PasswordDialog* dialog() { return c<PasswordDialog>("PWC"); }
+    bool lampOn(const char* name) { return c(name)->palette().color(QPalette::Base) == Qt::green; }
+    bool onTop() { return dialog()->windowHandle()->flags() & Qt::WindowStaysOnTopHint; }
+
+    void run(const QString& steps) {
+        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+            const QString name = step.section(QRegularExpression("[:=]"), 0, 0);
+            const QString text = step.mid(name.size() + 1);
+            if (auto* button = c<QPushButton>(name)) button->click();
+            if (name == "Label22") QTest::mouseClick(c(name), Qt::LeftButton);
+            if (step.contains(':')) QTest::keyClicks(c(name), text);
+            if (step.contains('=')) c<QLineEdit>(name)->insert(text);
+            if (step == "Esc") QTest::keyClick(dialog(), Qt::Key_Escape);
+            if (step == "close" || step == "reopen")
+                (step == "close" ? dialog() : static_cast<QWidget*>(w))->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (step == "reopen") f->app->openSettings();
+            w = f->app->settings();
+        }
+    }
+    QHash<QString, QString> helpTips() {
+        QHash<QString, QString> tips = {
+            {"hei_Button", "スケジュール入力欄を非表示にする"},
+            {"tuikaButton", "スケジュール入力欄に入力した内容を指定した日付に追加保存します"},
+            {"Label22", "PassWordの変更はこの文字をクリック"},
+            {"Color_Change_label",
+             "スケジュールが入力されている日付の表示色を設定します。"
+             "この文字の色が表示色となります。"},
+            {"cmdYear(0)", "年を戻す　左クリック：1年　右クリック：10年"},
+            {"cmdYear(1)", "年を進める　左クリック：1年　右クリック：10年"},
+            {"cmdYear(2)", "今年を表示"}};
+        for (int i = 1; i <= 12; ++i) tips.insert(QString("cmdMonth(%1)").arg(i), "月を変更");
+        for (int i = 1; i <= 37; ++i)
+            tips.insert(QString("cmdDate(%1)").arg(i),
+                        "日付変更：Click  スケジュールの入力：DBLClick  表示色の変更：右Click");
+        return tips;
+    }
+
+private slots:
+    void init() {
+        f = std::make_unique<AppFixture>();
+        f->platform.dialogs.allowPrefix(UiText::saveFailed + "\r\n");
+    }
+    void cleanup() {
+        QVERIFY(f->platform.dialogs.scriptDone());
+        f.reset();
+    }
+
+    void lockColumn_data() {
+        QTest::addColumn<Road>("row");
+        const QString x1000(1000, 'x'), x10(10, 'x'), masked10(10, '$'), PWC_OK = " PWC_OK";
+        const QString changed = "PassWordは\r\n変更されました";
+        auto row = [](const char* name, const Road& r) { QTest::newRow(name) << r; };
+        // clang-format off
+        row("lock and release",  {"abc", "0", "LOCK_B LOCK_B pass:abc", "abc", "0", 2, kReleased, ""});
+        row("wrong case",        {"abc", "1", "LOCK_B pass:ABC", "abc", "1", 0, kPrompt, "LA"});
+        row("longer text",       {"abc", "1", "LOCK_B pass:abcdef", "abc", "0", 1, kReleased, ""});
+        row("pasted 1000",       {"abc", "1", "LOCK_B pass=" + x1000, "abc", "1", 0, kPrompt, "LA"});
+        row("cancel",            {"abc", "1", "LOCK_B pass:ab LOCK_B", "abc", "1", 0, "操作は\r\nキャンセルされました", "L"});
+        row("asks again, empty", {"abc", "1", "LOCK_B pass:ab LOCK_B LOCK_B pass:c", "abc", "1", 0, kPrompt, "LA"});
+        row("restart locked",    {"abc", "1", "",            "abc", "1", 0, "", "L"});
+        row("stored 2 looks open", {"abc", "2", "",          "abc", "2", 0, "", ""});
+        row("stored 2 asks",     {"abc", "2", "LOCK_B pass:abc", "abc", "0", 1, kReleased, ""});
+        row("long stored PW",    {"abcdefghijKL", "1", "LOCK_B pass:abcdefghij", "abcdefghijKL", "0", 1, kReleased, ""});
+        // The password dialog.
+        row("first, by LOCK_B",  {_, _, "LOCK_B",            _, _, 0, "", "", "0110 NewPass1 入力不要||"});
+        row("first, typed",      {_, _, "Label22 NewPass2:a", _, _, 0, "", "", "0111 NewPass1 入力不要||$"});
+        row("ten at most",       {_, _, "Label22 NewPass1=" + x1000, _, _, 0, "", "", "0111 NewPass1 入力不要|" + masked10 + "|"});
+        row("set, then lock",    {_, _, "LOCK_B NewPass1:" + x10 + " NewPass2:" + x10 + PWC_OK + " LOCK_B", x10, "1", 1, kLocked, "L"});
+        row("wrong old",         {"abc", _, "Label22 OldPass:abC", "abc", _, 0, "", "", "1000 OldPass $$$||"});
+        row("old accepted",      {"abc", _, "Label22 OldPass:abc", "abc", _, 0, "", "", "0111 NewPass1 $$$||"});
+        row("new refused",       {"abc", _, "Label22 OldPass:abc NewPass2:a" + PWC_OK, "abc", _, 0, "", "", "0111 NewPass1 $$$||$", "新しいパスワード入力欄に入力してください"});
+        row("confirm refused",   {_, _, "Label22 NewPass1:ab" + PWC_OK, _, _, 0, "", "", "0111 NewPass2 入力不要|$$|", "確認欄に入力してください"});
+        row("mismatch clears",   {_, _, "Label22 NewPass1:ab NewPass2:aB" + PWC_OK, _, _, 0, "", "", "0111 NewPass1 入力不要||",
+            "入力ミスです！\r\nPassWord と PassWordの確認 欄には同じものを入力する必要があります。\r\nまた　大文字 小文字も区別されます。\r\n\r\n例：\r\nPassWord            Gh8kP37\r\nPassWordの確認    Gh8kP37"});
+        row("cancel",            {"abc", _, "Label22 OldPass:abc NewPass1:d NewPass2:d PWC_Cancel", "abc", _, 0, kUnchanged, ""});
+        row("Esc",               {"abc", _, "Label22 Esc",   "abc", _, 0, kUnchanged, ""});
+        row("close box",         {"abc", _, "Label22 close", "abc", _, 0, kUnchanged, ""});
+        row("link once",         {"abc", _, "Label22 Label22", "abc", _, 0, "", "", "1000 OldPass ||"});
+        row("changed while locked", {"abc", "1", "Label22 OldPass:abc NewPass1:new NewPass2:new" + PWC_OK + " LOCK_B pass:abc", "new", "1", 0, kPrompt, "LA"});
+        row("new one releases",  {"abc", "1", "Label22 OldPass:abc NewPass1:new NewPass2:new" + PWC_OK + " LOCK_B pass:new", "new", "0", 1, kReleased, ""});
+        row("changed",           {"abc", _, "Label22 OldPass:abc NewPass1:X NewPass2:X" + PWC_OK, "X", _, 0, changed, ""});
+        // Hover help, and saves that the store refuses.
+        row("help on",           {"abc", _, "HELP",          "abc", _, 0, kHover, "H"});
+        row("off after locking", {"abc", _, "LOCK_B HELP HELP", "abc", "1", 1, "", "L"});
+        row("on while asking",   {"abc", "1", "LOCK_B HELP", "abc", "1", 0, kPrompt, "LAH"});
+        row("off while asking",  {"abc", "1", "LOCK_B HELP HELP", "abc", "1", 0, kPrompt, "LA"});
+        row("reopened",          {"abc", _, "HELP reopen",   "abc", _, 0, "", ""});
+        row("lock not saved",    {"abc", "0", "LOCK_B",      "abc", "0", 0, "", "F"});
+        row("release not saved", {"abc", "1", "LOCK_B pass:abc", "abc", "1", 0, kPrompt, "LAF"});
+        row("password not saved", {"abc", _, "Label22 OldPass:abc NewPass1:d NewPass2:d" + PWC_OK, "abc", _, 0, "", "F", "0111 NewPass1 $$$|$|$"});
+        // clang-format on
+    }
+
+    // Observed through the store, the panel, the lamps, the tooltips and the dialog's boxes. The
+    // dialog leaves the top layer while a message shows.
+    void lockColumn() {
+        QFETCH(Road, row);
+        f->seed("set", "Tab", "5");
+        if (row.pw != _) f->seed("set", "PW", row.pw);
+        if (row.lock != _) f->seed("set", "LOCK", row.lock);
+        WriteLog log(f->platform.locations.settingsFile());
+        QVERIFY(f->start());
+        f->app->openSettings();
+        w = f->app->settings();
+        if (!row.message.isEmpty()) f->platform.dialogs.expect(row.message);
+        int messagesOnTop = 0;
+        f->platform.dialogs.onMessage = [&](const QString&) {
+            messagesOnTop += dialog() && onTop();
+        };
+        QHash<QString, QString> tips = helpTips(), before;
+        for (QWidget* widget : w->findChildren<QWidget*>())
+            before.insert(widget->objectName(), widget->toolTip());
+        log.clear();
+        sqlite3* other = nullptr;
+        sqlite3_open(QFile::encodeName(f->platform.locations.settingsFile()).constData(), &other);
+        if (row.flags.contains('F'))
+            sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        run(row.steps);
+        sqlite3_close(other);
+
+        QCOMPARE(f->stored("set", "PW"), row.storedPw);
+        QCOMPARE(f->app->record().PW, row.storedPw == _ ? "" : row.storedPw);
+        QCOMPARE(f->stored("set", "LOCK"), row.storedLock);
+        QCOMPARE(log.writes().count("set/LOCK"), row.lockWrites);
+        QCOMPARE(c<QLabel>("Label21")->text(), row.panel);
+        QCOMPARE(lampOn("lock_ran"), row.flags.contains('L'));
+        QCOMPARE(c("lstShedule")->isHidden(), row.flags.contains('L'));
+        QCOMPARE(!c("pass")->isHidden(), row.flags.contains('A'));
+        QCOMPARE(lampOn("help_ran"), row.flags.contains('H'));
+        for (QWidget* widget : w->findChildren<QWidget*>()) {
+            const QString name = widget->objectName();
+            const QString help = row.flags.contains('H') ? tips.value(name) : QString();
+            QCOMPARE(widget->toolTip(), tips.contains(name) ? help : before[name]);
+        }
+        QCOMPARE(f->platform.dialogs.beeps(), !row.message.isEmpty() + row.flags.contains('F'));
+        QCOMPARE(messagesOnTop, 0);
+        QVERIFY(!(QFile::permissions(f->platform.locations.settingsFile()) & QFile::ReadOther));
+        QCOMPARE(w->findChildren<PasswordDialog*>().size(), row.dialog.isEmpty() ? 0 : 1);
+        QCOMPARE(c("LOCK_B")->isEnabled() && c("Label22")->isEnabled(), row.dialog.isEmpty());
+        if (row.dialog.isEmpty()) return;
+        QString enabled;
+        QStringList texts;
+        for (const char* name : {"OldPass", "NewPass1", "NewPass2", "PWC_OK"})
+            enabled += c(name)->isEnabled() ? '1' : '0';
+        for (const char* name : {"OldPass", "NewPass1", "NewPass2"})
+            texts << c<QLineEdit>(name)->displayText();
+        const QString focus = dialog()->focusWidget()->objectName();
+        QCOMPARE(enabled + ' ' + focus + ' ' + texts.join('|'), row.dialog);
+        QCOMPARE(c<QPushButton>("PWC_OK")->isDefault(), enabled.endsWith('1'));
+        QVERIFY(onTop());
+        QCOMPARE(dialog()->geometry(), QRect(167, 131, 265, 166));
+        QVERIFY(dialog()->windowTitle().trimmed().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestLock)
+#include "tst_lock.moc"
