@@ -1,6 +1,7 @@
 #include "schedule/CalendarPage.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 
 #include "platform/Clock.h"
@@ -48,11 +49,28 @@ CalendarPage::CalendarPage(QWidget* window, CalendarState& state, SettingsRecord
     connect(notes_.get(), &ScheduleNotes::saved, this, &CalendarPage::recolourKeepingSelection);
     blink_.setInterval(kBlinkMs);
     connect(&blink_, &QTimer::timeout, this, &CalendarPage::Timer1_Timer);
+    cmdDate_[1]->parentWidget()->installEventFilter(this);  // the tab's page: shown or hidden
     connect(OPENCheck1_, &QCheckBox::toggled, this, &CalendarPage::OPENCheck1_Click);
     connectLabels();
 }
 
 CalendarPage::~CalendarPage() = default;
+
+void CalendarPage::setBlinking(bool on) {
+    blinking_ = on;
+    runBlinkTimer();
+}
+
+// A blink nobody can see would only wake the program three times a second.
+void CalendarPage::runBlinkTimer() {
+    if (blinking_ && cmdDate_[1]->parentWidget()->isVisible()) blink_.start();
+    else blink_.stop();
+}
+
+bool CalendarPage::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) runBlinkTimer();
+    return false;
+}
 
 void CalendarPage::connectLabels() {
     auto* dates = new LabelMouse(this);
@@ -120,13 +138,13 @@ int CalendarPage::FillMonth(QDate firstOfMonth) {
     if (state_.showingCurrentMonth && now.year() == state_.shownYear &&
         now.month() == state_.shownMonth) {
         state_.todayCell = MonthLayout::cellOfDay(firstOfMonth, now.day());
-        blink_.start();
+        setBlinking(true);
         state_.selectedDay = now.day();
         showSelectedDate();
         return state_.todayCell;
     }
     Label1_->setText(QStringLiteral("日付を指定してください"));
-    blink_.stop();
+    setBlinking(false);
     notes_->clear();
     return 0;
 }
@@ -218,10 +236,7 @@ void CalendarPage::cmdDate_MouseDown(int index, Qt::MouseButton button, QPoint g
     }
     const QDate now = today();
     if (now.year() == state_.shownYear && now.month() == state_.shownMonth) {
-        if (state_.selectedDay == now.day())
-            blink_.stop();
-        else
-            blink_.start();
+        setBlinking(state_.selectedDay != now.day());
     }
 }
 

@@ -42,7 +42,8 @@ public:
     void UpdateCurrentMonthFlag();
     void ColourMonthButtons();
     void Timer1_Timer();
-    bool isBlinking() const { return blink_.isActive(); }
+    // Whether today blinks; its timer runs only while the calendar tab is on screen.
+    bool isBlinking() const { return blinking_; }
 
     void cmdYear_MouseDown(int index, Qt::MouseButton button);
     void cmdYear_MouseUp(int index);
@@ -55,7 +56,12 @@ public:
 signals:
     void changed();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void setBlinking(bool on);
+    void runBlinkTimer();
     void OPENCheck1_Click();
     void connectLabels();
     void cmdDate_DblClick(int index, Qt::MouseButton button, QPoint globalPos);
@@ -77,6 +83,7 @@ private:
     QLabel* Label1_;
     QCheckBox* OPENCheck1_;
     QTimer blink_;
+    bool blinking_ = false;
     std::unique_ptr<DateColours> colours_;
     std::unique_ptr<ScheduleNotes> notes_;
 };
