@@ -20,90 +20,84 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_.path() + "/config"));
         qunsetenv("XDG_RUNTIME_DIR");
     }
-    void launch_data();
-    void launch();
-    void lockLivesInAPrivateFolder_data();
-    void lockLivesInAPrivateFolder();
-};
-
-void TestPlatform::launch_data() {
-    QTest::addColumn<QString>("line");  // %1 is the test's folder
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("arguments");  // what the script got, when started
-    const QString run = "%1/My Tools/run me";
-    QTest::newRow("blanks in the path") << run << 0 << "\n";  // printf with no words
-    QTest::newRow("quoted, with arguments")
-        << "'" + run + "' a\\ b \"c \\\"d\\\"\" 'e\\f' ''" << 0 << "a b\nc \"d\"\ne\\f\n\n";
-    QTest::newRow("operators are plain words")
-        << "\"" + run + "\" ; touch %1/evil && rm -rf ~ | x" << 0
-        << ";\ntouch\n%1/evil\n&&\nrm\n-rf\n~\n|\nx\n";
-    QTest::newRow("nothing expanded") << "\"" + run + "\" $(touch %1/evil) `touch` $HOME *" << 0
-                                      << "$(touch\n%1/evil)\n`touch`\n$HOME\n*\n";
-    QTest::newRow("desktop entry") << "%1/app.desktop" << 0 << "--flag\n100%\n";
-    QTest::newRow("desktop entry without Exec") << "%1/none.desktop" << 53 << "";
-    QTest::newRow("empty") << "" << 5 << "";
-    QTest::newRow("blanks only") << " \t " << 5 << "";
-    QTest::newRow("quote left open") << "'" + run << 5 << "";
-    QTest::newRow("NUL") << run + QChar(0) + "x" << 5 << "";
-    QTest::newRow("missing file") << "%1/My Tools/gone" << 53 << "";
-    QTest::newRow("a folder") << "%1" << 53 << "";
-    QTest::newRow("shell words only") << "; rm -rf ~" << 53 << "";
-    QTest::newRow("10,000 characters") << "/" + QString(9999, 'a') << 53 << "";
-}
-
-void TestPlatform::launch() {
-    QFETCH(QString, line);
-    QFETCH(int, result);
-    QFETCH(QString, arguments);
-    QTemporaryDir dir;
-    QDir().mkpath(dir.path() + "/My Tools");
-    QFile script(dir.path() + "/My Tools/run me");
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/got.part\"\n"
-                 "mv \"$(dirname \"$0\")/got.part\" \"$(dirname \"$0\")/got\"\n");
-    script.setPermissions(script.permissions() | QFile::ExeOwner);
-    script.close();
-    QFile entry(dir.path() + "/app.desktop");
-    QVERIFY(entry.open(QIODevice::WriteOnly));
-    entry.write("[Desktop Entry]\nType=Application\nName=x\n"
-                "Exec=\"" + dir.path().toUtf8() + "/My Tools/run me\" %U --flag 100%%\n");
-    entry.close();
-    QFile(dir.path() + "/none.desktop").open(QIODevice::WriteOnly);
-
-    ProcessLauncher launcher;
-    QCOMPARE(int(launcher.start(line.replace("%1", dir.path()))), result);
-    if (result != Launcher::Started) return;  // refused before anything was started
-    QFile got(dir.path() + "/My Tools/got");
-    QTRY_VERIFY(got.exists());
-    QVERIFY(got.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(got.readAll()), QString(arguments).replace("%1", dir.path()));
-    QVERIFY(!QFile::exists(dir.path() + "/evil"));
-}
-
-void TestPlatform::lockLivesInAPrivateFolder_data() {
-    QTest::addColumn<int>("runtimeMode");  // -1: no runtime folder is set
-    QTest::addColumn<bool>("inRuntime");
-    QTest::newRow("private runtime folder") << 0700 << true;
-    QTest::newRow("shared like /tmp") << 01777 << false;
-    QTest::newRow("group may enter") << 0750 << false;
-    QTest::newRow("none set") << -1 << false;
-}
-
-void TestPlatform::lockLivesInAPrivateFolder() {
-    QFETCH(int, runtimeMode);
-    QFETCH(bool, inRuntime);
-    const QString runtime = home_.path() + "/run" + QString::number(runtimeMode);
-    if (runtimeMode >= 0) {
-        QVERIFY(QDir().mkpath(runtime));
-        QCOMPARE(chmod(QFile::encodeName(runtime).constData(), runtimeMode), 0);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    void launch_data() {
+        QTest::addColumn<QString>("line");  // %1 is the test's folder
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("arguments");  // what the script got, when started
+        const QString run = "%1/My Tools/run me";
+        QTest::newRow("blanks in the path") << run << 0 << "\n";  // printf with no words
+        QTest::newRow("quoted, with arguments")
+            << "'" + run + "' a\\ b \"c \\\"d\\\"\" 'e\\f' ''" << 0 << "a b\nc \"d\"\ne\\f\n\n";
+        QTest::newRow("operators are plain words")
+            << "\"" + run + "\" ; touch %1/evil && rm -rf ~ | x" << 0
+            << ";\ntouch\n%1/evil\n&&\nrm\n-rf\n~\n|\nx\n";
+        QTest::newRow("nothing expanded") << "\"" + run + "\" $(touch %1/evil) `touch` $HOME *" << 0
+                                          << "$(touch\n%1/evil)\n`touch`\n$HOME\n*\n";
+        QTest::newRow("desktop entry") << "%1/app.desktop" << 0 << "--flag\n100%\n";
+        QTest::newRow("desktop entry without Exec") << "%1/none.desktop" << 53 << "";
+        QTest::newRow("empty") << "" << 5 << "";
+        QTest::newRow("blanks only") << " \t " << 5 << "";
+        QTest::newRow("quote left open") << "'" + run << 5 << "";
+        QTest::newRow("NUL") << run + QChar(0) + "x" << 5 << "";
+        QTest::newRow("missing file") << "%1/My Tools/gone" << 53 << "";
+        QTest::newRow("a folder") << "%1" << 53 << "";
+        QTest::newRow("shell words only") << "; rm -rf ~" << 53 << "";
+        QTest::newRow("10,000 characters") << "/" + QString(9999, 'a') << 53 << "";
     }
-    LockFileLifecycle first, second;
-    QVERIFY(!first.otherInstanceRunning());
-    QVERIFY(second.otherInstanceRunning());
-    const QString folder = inRuntime ? runtime : settingsFolder();
-    QVERIFY(QFile::exists(folder + "/ZKTIME.lock"));
-}
+    void launch() {
+        QFETCH(QString, line);
+        QFETCH(int, result);
+        QFETCH(QString, arguments);
+        QTemporaryDir dir;
+        QDir().mkpath(dir.path() + "/My Tools");
+        QFile script(dir.path() + "/My Tools/run me");
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/got.part\"\n"
+                     "mv \"$(dirname \"$0\")/got.part\" \"$(dirname \"$0\")/got\"\n");
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        script.close();
+        QFile entry(dir.path() + "/app.desktop");
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.write("[Desktop Entry]\nType=Application\nName=x\n"
+                    "Exec=\"" + dir.path().toUtf8() + "/My Tools/run me\" %U --flag 100%%\n");
+        entry.close();
+        QFile(dir.path() + "/none.desktop").open(QIODevice::WriteOnly);
+
+        ProcessLauncher launcher;
+        QCOMPARE(int(launcher.start(line.replace("%1", dir.path()))), result);
+        if (result != Launcher::Started) return;  // refused before anything was started
+        QFile got(dir.path() + "/My Tools/got");
+        QTRY_VERIFY(got.exists());
+        QVERIFY(got.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(got.readAll()), QString(arguments).replace("%1", dir.path()));
+        QVERIFY(!QFile::exists(dir.path() + "/evil"));
+    }
+
+    void lockLivesInAPrivateFolder_data() {
+        QTest::addColumn<int>("runtimeMode");  // -1: no runtime folder is set
+        QTest::addColumn<bool>("inRuntime");
+        QTest::newRow("private runtime folder") << 0700 << true;
+        QTest::newRow("shared like /tmp") << 01777 << false;
+        QTest::newRow("group may enter") << 0750 << false;
+        QTest::newRow("none set") << -1 << false;
+    }
+    void lockLivesInAPrivateFolder() {
+        QFETCH(int, runtimeMode);
+        QFETCH(bool, inRuntime);
+        const QString runtime = home_.path() + "/run" + QString::number(runtimeMode);
+        if (runtimeMode >= 0) {
+            QVERIFY(QDir().mkpath(runtime));
+            QCOMPARE(chmod(QFile::encodeName(runtime).constData(), runtimeMode), 0);
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        }
+        LockFileLifecycle first, second;
+        QVERIFY(!first.otherInstanceRunning());
+        QVERIFY(second.otherInstanceRunning());
+        const QString folder = inRuntime ? runtime : settingsFolder();
+        QVERIFY(QFile::exists(folder + "/ZKTIME.lock"));
+    }
+
+};
 
 QTEST_GUILESS_MAIN(TestPlatform)
 #include "tst_platform.moc"

@@ -15,41 +15,6 @@
 #include "utilities/RecentDocuments.h"
 #include "utilities/TempFileCleaner.h"
 
-class TestUtilities : public QObject {
-    Q_OBJECT
-private slots:
-    void keepOnScreen_data();
-    void keepOnScreen();
-    void autostartEntriesValid_data();
-    void autostartEntriesValid();
-    void autostartRemove();
-    void recommendedLeft_data();
-    void recommendedLeft();
-    void cleanerDeletesOnlyUnusedFiles();
-    void cleanerStaysInItsFolder();
-    void deleteButtonDeletesWhatWasListed();
-    void recentFolder();
-    void recentList_data();
-    void recentList();
-};
-
-void TestUtilities::recommendedLeft_data() {
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("left");  // -1: none
-    QTest::newRow("640") << 640 << 6498;
-    QTest::newRow("800") << 800 << 8898;
-    QTest::newRow("1024") << 1024 << 12258;
-    QTest::newRow("1280") << 1280 << -1;
-    QTest::newRow("1920") << 1920 << -1;
-    QTest::newRow("0") << 0 << -1;
-}
-
-void TestUtilities::recommendedLeft() {
-    QFETCH(int, width);
-    QFETCH(int, left);
-    QCOMPARE(Placement::recommendedLeft(width).value_or(-1), left);
-}
-
 namespace {
 void touch(const QString& path, QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
     QFile file(path);
@@ -58,159 +23,7 @@ void touch(const QString& path, QFile::Permissions permissions = QFile::ReadOwne
     file.close();
     QVERIFY(file.setPermissions(permissions));
 }
-}  // namespace
 
-void TestUtilities::cleanerDeletesOnlyUnusedFiles() {
-    QTemporaryDir temp, elsewhere;
-    const QString t = temp.path();
-    touch(t + "/a.tmp");
-    touch(t + "/readonly.tmp", QFile::ReadOwner);
-    touch(t + "/.hidden.tmp");
-    touch(t + "/keep.txt");
-    touch(elsewhere.path() + "/target.tmp");
-    QVERIFY(QFile::link(elsewhere.path() + "/target.tmp", t + "/link.tmp"));
-    QVERIFY(QDir().mkpath(t + "/folder.tmp"));
-    touch(t + "/folder.tmp/inside.tmp");
-    QCOMPARE(mkfifo(QFile::encodeName(t + "/fifo.tmp").constData(), 0600), 0);
-    QFile held(t + "/held.tmp");
-    QVERIFY(held.open(QIODevice::WriteOnly));  // a running program has it open
-
-    const TempFileCleaner cleaner(t);
-    const QStringList listed = cleaner.list();
-    QCOMPARE(listed, (QStringList{".hidden.tmp", "a.tmp", "held.tmp", "link.tmp", "readonly.tmp"}));
-    int failures = 0;
-    const auto outcome = cleaner.clean(listed, [&] { ++failures; });
-    QCOMPARE(outcome.left, QStringList{"held.tmp"});
-    QCOMPARE(failures, 1);
-    QCOMPARE(outcome.inUse, 1);
-    QVERIFY(QFile::exists(elsewhere.path() + "/target.tmp"));  // the link went, not its target
-    QVERIFY(QFile::exists(t + "/folder.tmp/inside.tmp"));
-    QVERIFY(QFile::exists(t + "/keep.txt"));
-    touch(t + "/theirs.tmp");  // kept even where the runner could delete it, as root could
-    const TempFileCleaner other(t, FileSystem::currentUser() + 1);  // another user runs it
-    const auto theirs = other.clean({"theirs.tmp"}, [] {});
-    QCOMPARE(theirs.refused, 1);
-    QCOMPARE(theirs.left, QStringList{"theirs.tmp"});
-}
-
-// The folder is swapped for another of the same name between listing and deleting.
-void TestUtilities::cleanerStaysInItsFolder() {
-    QTemporaryDir temp;
-    const QString folder = temp.path() + "/tmp", moved = temp.path() + "/moved";
-    QVERIFY(QDir().mkpath(folder));
-    touch(folder + "/x.tmp");
-    const TempFileCleaner cleaner(folder);
-    QVERIFY(QDir().rename(folder, moved) && QDir().mkpath(folder));
-    QVERIFY(QFile::link(moved, moved + ".link"));
-    touch(folder + "/x.tmp");
-    QCOMPARE(cleaner.clean(cleaner.list(), [] {}).left, QStringList{});
-    QVERIFY(!QFile::exists(moved + "/x.tmp") && QFile::exists(folder + "/x.tmp"));
-    QVERIFY(!TempFileCleaner(moved + ".link").isOpen());
-}
-
-void TestUtilities::deleteButtonDeletesWhatWasListed() {
-    AppFixture f;
-    const QString temp = f.platform.locations.tempFolder();
-    touch(temp + "/listed.tmp");
-    QVERIFY(f.start());
-    f.app->openSettings();
-    touch(temp + "/later.tmp");
-    f.app->settings()->findChild<QPushButton*>("DeleteT")->click();
-    QVERIFY(!QFile::exists(temp + "/listed.tmp"));
-    QVERIFY(QFile::exists(temp + "/later.tmp"));
-    QCOMPARE(f.app->settings()->findChild<QListWidget*>("File1")->count(), 0);
-}
-
-void TestUtilities::keepOnScreen_data() {
-    QTest::addColumn<QRect>("window");
-    QTest::addColumn<QRect>("expected");
-    const QRect strip(0, 0, 152, 16);
-    QTest::newRow("inside") << strip.translated(100, 20) << strip.translated(100, 20);
-    QTest::newRow("one pixel showing") << strip.translated(1023, 767) << strip.translated(1023, 767);
-    QTest::newRow("right of all") << strip.translated(5000, 20) << strip.translated(1024 - 152, 20);
-    QTest::newRow("above") << strip.translated(50, -16) << strip.translated(50, 0);
-    QTest::newRow("left and below") << strip.translated(-500, 2000) << strip.translated(0, 768 - 16);
-    QTest::newRow("second screen") << strip.translated(1500, 700) << strip.translated(1500, 700);
-    QTest::newRow("gap below second screen")
-        << strip.translated(1500, 1100) << strip.translated(1024 - 152, 768 - 16);
-    QTest::newRow("wider than screen") << QRect(3000, 0, 2000, 16) << QRect(0, 0, 2000, 16);
-}
-
-void TestUtilities::keepOnScreen() {
-    QFETCH(QRect, window);
-    QFETCH(QRect, expected);
-    const QRect primary(0, 0, 1024, 768);
-    const QList<QRect> screens = {primary, QRect(1024, 0, 1280, 1024)};
-    QCOMPARE(Placement::keepOnScreen(window, screens, primary), expected);
-}
-
-void TestUtilities::autostartEntriesValid_data() {
-    QTest::addColumn<QString>("folder");
-    QTest::newRow("plain") << "/opt/zk";
-    QTest::newRow("blank") << "/home/u/My Apps";
-    QTest::newRow("japanese") << "/home/u/時計";
-    QTest::newRow("quotes") << "/home/u/it's \"q\"";
-    QTest::newRow("dollar and back-quote") << "/home/u/$HOME `id`";
-    QTest::newRow("backslash") << "/home/u/back\\slash";
-    QTest::newRow("percent") << "/home/u/100% %U";
-}
-
-// Desktops run the entry only if it is valid, and must get the program's path back exactly.
-void TestUtilities::autostartEntriesValid() {
-    QFETCH(QString, folder);
-    QTemporaryDir dir;
-    for (const char* name : {AutostartEntry::kClock, AutostartEntry::kCleanup}) {
-        const AutostartEntry entry(dir.path(), name);
-        const QString program = folder + (name == AutostartEntry::kClock ? "/ZKTIME" : "/ZKtmpdel");
-        QVERIFY(entry.write(program));
-        QProcess validate;
-        validate.setProcessChannelMode(QProcess::MergedChannels);
-        validate.start("desktop-file-validate", {entry.filePath()});
-        QVERIFY(validate.waitForFinished());
-        const QString said = QString::fromUtf8(validate.readAll());
-        QVERIFY2(validate.exitCode() == 0 && !said.contains("error"), qPrintable(said));
-        QCOMPARE(DesktopEntry::execArguments(entry.filePath()), QStringList{program});
-    }
-}
-
-void TestUtilities::autostartRemove() {
-    QTemporaryDir dir;
-    const AutostartEntry entry(dir.path(), AutostartEntry::kCleanup);
-    QVERIFY(!entry.remove());
-    QVERIFY(entry.write("/x/ZKtmpdel"));
-    QVERIFY(entry.remove());
-    QVERIFY(!entry.exists());
-}
-
-void TestUtilities::recentFolder() {
-    TestPlatform os;
-    const QString folder = os.locations.recentDocumentsFolder();
-    RecentDocuments::clear(os.locations, os.dialogs);  // no folder and no list: nothing to do
-    QVERIFY(!QFile::exists(os.locations.recentlyUsedFile()));
-    QVERIFY(QDir().mkpath(folder + "/sub"));
-    for (const char* name : {"/a.desktop", "/b.desktop", "/.hidden", "/sub/inside"})
-        touch(folder + name);
-    touch(os.root() + "/target");
-    QVERIFY(QFile::link(os.root() + "/target", folder + "/link"));
-    QVERIFY(QFile::link(os.root() + "/gone", folder + "/dangling"));
-    QVERIFY(QFile::link(os.root() + "/tmp", folder + "/folder-link"));
-    auto held = std::make_unique<QFile>(folder + "/held");
-    QVERIFY(held->open(QIODevice::WriteOnly));
-    RecentDocuments::clear(os.locations, os.dialogs);
-    const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-    QCOMPARE(QDir(folder).entryList(everything, QDir::Name),
-             (QStringList{".hidden", "held", "sub"}));
-    QVERIFY(QFile::exists(os.root() + "/target"));
-    QVERIFY(QFile::exists(folder + "/sub/inside"));
-    QCOMPARE(os.dialogs.beeps(), 1);
-    held.reset();
-    RecentDocuments::clear(os.locations, os.dialogs);
-    RecentDocuments::clear(os.locations, os.dialogs);  // a second press finds nothing
-    QCOMPARE(QDir(folder).entryList(everything, QDir::Name), (QStringList{".hidden", "sub"}));
-    QCOMPARE(os.dialogs.beeps(), 1);
-}
-
-namespace {
 // What GTK reads from a recently-used list, after adding the URIs to it through GTK.
 QString gtkItems(const QString& list, const QStringList& uris = {}) {
     QProcess gtk;
@@ -222,37 +35,188 @@ QString gtkItems(const QString& list, const QStringList& uris = {}) {
 }
 }  // namespace
 
-void TestUtilities::recentList_data() {
-    QTest::addColumn<QString>("before");
-    QTest::newRow("GTK's own list") << "gtk";
-    QTest::newRow("garbage") << "garbage";
-    QTest::newRow("10 MB") << "huge";
-    QTest::newRow("link to another file") << "link";
-    QTest::newRow("missing") << "missing";
-}
-
-void TestUtilities::recentList() {
-    QFETCH(QString, before);
-    TestPlatform os;
-    const QString list = os.locations.recentlyUsedFile(), other = os.root() + "/other";
-    QVERIFY(QDir().mkpath(QFileInfo(list).path()));
-    QFile file(before == "link" ? other : list);
-    if (before == "gtk") QCOMPARE(gtkItems(list, {"file:///etc/hosts", "file:///etc/passwd"}), "2");
-    if (before != "gtk" && before != "missing") {
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        const QByteArray garbage("\0\xff<xbel><bo", 11);
-        file.write(before == "huge" ? QByteArray(10 << 20, '<') : garbage);
-        file.close();
+class TestUtilities : public QObject {
+    Q_OBJECT
+private slots:
+    void keepOnScreen_data() {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QRect>("expected");
+        const QRect strip(0, 0, 152, 16);
+        QTest::newRow("inside") << strip.translated(100, 20) << strip.translated(100, 20);
+        QTest::newRow("one pixel showing") << strip.translated(1023, 767) << strip.translated(1023, 767);
+        QTest::newRow("right of all") << strip.translated(5000, 20) << strip.translated(1024 - 152, 20);
+        QTest::newRow("above") << strip.translated(50, -16) << strip.translated(50, 0);
+        QTest::newRow("left and below") << strip.translated(-500, 2000) << strip.translated(0, 768 - 16);
+        QTest::newRow("second screen") << strip.translated(1500, 700) << strip.translated(1500, 700);
+        QTest::newRow("gap below second screen")
+            << strip.translated(1500, 1100) << strip.translated(1024 - 152, 768 - 16);
+        QTest::newRow("wider than screen") << QRect(3000, 0, 2000, 16) << QRect(0, 0, 2000, 16);
     }
-    if (before == "link") QVERIFY(QFile::link(other, list));
-    RecentDocuments::clear(os.locations, os.dialogs);
-    QCOMPARE(os.dialogs.beeps(), 0);
-    QCOMPARE(QFileInfo::exists(list), before != "missing");
-    if (before == "missing") return;
-    QCOMPARE(gtkItems(list), "0");
-    QVERIFY(!QFileInfo(list).isSymLink());
-    QCOMPARE(QFileInfo(other).size(), before == "link" ? 11 : 0);
-}
+    void keepOnScreen() {
+        QFETCH(QRect, window);
+        QFETCH(QRect, expected);
+        const QRect primary(0, 0, 1024, 768);
+        const QList<QRect> screens = {primary, QRect(1024, 0, 1280, 1024)};
+        QCOMPARE(Placement::keepOnScreen(window, screens, primary), expected);
+    }
+
+    void autostartEntriesValid_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain") << "/opt/zk";
+        QTest::newRow("blank") << "/home/u/My Apps";
+        QTest::newRow("japanese") << "/home/u/時計";
+        QTest::newRow("quotes") << "/home/u/it's \"q\"";
+        QTest::newRow("dollar and back-quote") << "/home/u/$HOME `id`";
+        QTest::newRow("backslash") << "/home/u/back\\slash";
+        QTest::newRow("percent") << "/home/u/100% %U";
+    }
+    // Desktops run the entry only if it is valid, and must get the program's path back exactly.
+    void autostartEntriesValid() {
+        QFETCH(QString, folder);
+        QTemporaryDir dir;
+        for (const char* name : {AutostartEntry::kClock, AutostartEntry::kCleanup}) {
+            const AutostartEntry entry(dir.path(), name);
+            const QString program = folder + (name == AutostartEntry::kClock ? "/ZKTIME" : "/ZKtmpdel");
+            QVERIFY(entry.write(program));
+            QProcess validate;
+            validate.setProcessChannelMode(QProcess::MergedChannels);
+            validate.start("desktop-file-validate", {entry.filePath()});
+            QVERIFY(validate.waitForFinished());
+            const QString said = QString::fromUtf8(validate.readAll());
+            QVERIFY2(validate.exitCode() == 0 && !said.contains("error"), qPrintable(said));
+            QCOMPARE(DesktopEntry::execArguments(entry.filePath()), QStringList{program});
+        }
+    }
+
+    void autostartRemove() {
+        QTemporaryDir dir;
+        const AutostartEntry entry(dir.path(), AutostartEntry::kCleanup);
+        QVERIFY(!entry.remove());
+        QVERIFY(entry.write("/x/ZKtmpdel"));
+        QVERIFY(entry.remove());
+        QVERIFY(!entry.exists());
+    }
+
+    void cleanerDeletesOnlyUnusedFiles() {
+        QTemporaryDir temp, elsewhere;
+        const QString t = temp.path();
+        touch(t + "/a.tmp");
+        touch(t + "/readonly.tmp", QFile::ReadOwner);
+        touch(t + "/.hidden.tmp");
+        touch(t + "/keep.txt");
+        touch(elsewhere.path() + "/target.tmp");
+        QVERIFY(QFile::link(elsewhere.path() + "/target.tmp", t + "/link.tmp"));
+        QVERIFY(QDir().mkpath(t + "/folder.tmp"));
+        touch(t + "/folder.tmp/inside.tmp");
+        QCOMPARE(mkfifo(QFile::encodeName(t + "/fifo.tmp").constData(), 0600), 0);
+        QFile held(t + "/held.tmp");
+        QVERIFY(held.open(QIODevice::WriteOnly));  // a running program has it open
+
+        const TempFileCleaner cleaner(t);
+        const QStringList listed = cleaner.list();
+        QCOMPARE(listed, (QStringList{".hidden.tmp", "a.tmp", "held.tmp", "link.tmp", "readonly.tmp"}));
+        int failures = 0;
+        const auto outcome = cleaner.clean(listed, [&] { ++failures; });
+        QCOMPARE(outcome.left, QStringList{"held.tmp"});
+        QCOMPARE(failures, 1);
+        QCOMPARE(outcome.inUse, 1);
+        QVERIFY(QFile::exists(elsewhere.path() + "/target.tmp"));  // the link went, not its target
+        QVERIFY(QFile::exists(t + "/folder.tmp/inside.tmp"));
+        QVERIFY(QFile::exists(t + "/keep.txt"));
+        touch(t + "/theirs.tmp");  // kept even where the runner could delete it, as root could
+        const TempFileCleaner other(t, FileSystem::currentUser() + 1);  // another user runs it
+        const auto theirs = other.clean({"theirs.tmp"}, [] {});
+        QCOMPARE(theirs.refused, 1);
+        QCOMPARE(theirs.left, QStringList{"theirs.tmp"});
+    }
+
+    // The folder is swapped for another of the same name between listing and deleting.
+    void cleanerStaysInItsFolder() {
+        QTemporaryDir temp;
+        const QString folder = temp.path() + "/tmp", moved = temp.path() + "/moved";
+        QVERIFY(QDir().mkpath(folder));
+        touch(folder + "/x.tmp");
+        const TempFileCleaner cleaner(folder);
+        QVERIFY(QDir().rename(folder, moved) && QDir().mkpath(folder));
+        QVERIFY(QFile::link(moved, moved + ".link"));
+        touch(folder + "/x.tmp");
+        QCOMPARE(cleaner.clean(cleaner.list(), [] {}).left, QStringList{});
+        QVERIFY(!QFile::exists(moved + "/x.tmp") && QFile::exists(folder + "/x.tmp"));
+        QVERIFY(!TempFileCleaner(moved + ".link").isOpen());
+    }
+
+    void deleteButtonDeletesWhatWasListed() {
+        AppFixture f;
+        const QString temp = f.platform.locations.tempFolder();
+        touch(temp + "/listed.tmp");
+        QVERIFY(f.start());
+        f.app->openSettings();
+        touch(temp + "/later.tmp");
+        f.app->settings()->findChild<QPushButton*>("DeleteT")->click();
+        QVERIFY(!QFile::exists(temp + "/listed.tmp"));
+        QVERIFY(QFile::exists(temp + "/later.tmp"));
+        QCOMPARE(f.app->settings()->findChild<QListWidget*>("File1")->count(), 0);
+    }
+
+    void recentFolder() {
+        TestPlatform os;
+        const QString folder = os.locations.recentDocumentsFolder();
+        RecentDocuments::clear(os.locations, os.dialogs);  // no folder and no list: nothing to do
+        QVERIFY(!QFile::exists(os.locations.recentlyUsedFile()));
+        QVERIFY(QDir().mkpath(folder + "/sub"));
+        for (const char* name : {"/a.desktop", "/b.desktop", "/.hidden", "/sub/inside"})
+            touch(folder + name);
+        touch(os.root() + "/target");
+        QVERIFY(QFile::link(os.root() + "/target", folder + "/link"));
+        QVERIFY(QFile::link(os.root() + "/gone", folder + "/dangling"));
+        QVERIFY(QFile::link(os.root() + "/tmp", folder + "/folder-link"));
+        auto held = std::make_unique<QFile>(folder + "/held");
+        QVERIFY(held->open(QIODevice::WriteOnly));
+        RecentDocuments::clear(os.locations, os.dialogs);
+        const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+        QCOMPARE(QDir(folder).entryList(everything, QDir::Name),
+                 (QStringList{".hidden", "held", "sub"}));
+        QVERIFY(QFile::exists(os.root() + "/target"));
+        QVERIFY(QFile::exists(folder + "/sub/inside"));
+        QCOMPARE(os.dialogs.beeps(), 1);
+        held.reset();
+        RecentDocuments::clear(os.locations, os.dialogs);
+        RecentDocuments::clear(os.locations, os.dialogs);  // a second press finds nothing
+        QCOMPARE(QDir(folder).entryList(everything, QDir::Name), (QStringList{".hidden", "sub"}));
+        QCOMPARE(os.dialogs.beeps(), 1);
+    }
+
+    void recentList_data() {
+        QTest::addColumn<QString>("before");
+        QTest::newRow("GTK's own list") << "gtk";
+        QTest::newRow("garbage") << "garbage";
+        QTest::newRow("10 MB") << "huge";
+        QTest::newRow("link to another file") << "link";
+        QTest::newRow("missing") << "missing";
+    }
+    void recentList() {
+        QFETCH(QString, before);
+        TestPlatform os;
+        const QString list = os.locations.recentlyUsedFile(), other = os.root() + "/other";
+        QVERIFY(QDir().mkpath(QFileInfo(list).path()));
+        QFile file(before == "link" ? other : list);
+        if (before == "gtk") QCOMPARE(gtkItems(list, {"file:///etc/hosts", "file:///etc/passwd"}), "2");
+        if (before != "gtk" && before != "missing") {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const QByteArray garbage("\0\xff<xbel><bo", 11);
+            file.write(before == "huge" ? QByteArray(10 << 20, '<') : garbage);
+            file.close();
+        }
+        if (before == "link") QVERIFY(QFile::link(other, list));
+        RecentDocuments::clear(os.locations, os.dialogs);
+        QCOMPARE(os.dialogs.beeps(), 0);
+        QCOMPARE(QFileInfo::exists(list), before != "missing");
+        if (before == "missing") return;
+        QCOMPARE(gtkItems(list), "0");
+        QVERIFY(!QFileInfo(list).isSymLink());
+        QCOMPARE(QFileInfo(other).size(), before == "link" ? 11 : 0);
+    }
+};
 
 QTEST_MAIN(TestUtilities)
 #include "tst_utilities.moc"
