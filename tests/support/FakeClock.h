@@ -6,7 +6,6 @@ class FakeClock : public Clock {
 public:
     QDateTime now() const override { return now_; }
     void set(const QDateTime& now) { now_ = now; }
-    void set(int h, int m, int s) { now_.setTime(QTime(h, m, s)); }
     void advance(int seconds) { now_ = now_.addSecs(seconds); }
 
 private:

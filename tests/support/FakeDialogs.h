@@ -24,10 +24,7 @@ public:
     Answer message(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
     void beep() override { events_ << QStringLiteral("beep"); }
     int pickColour(QWidget*, int) override { return colourAnswer; }
-    QString openFile(QWidget*, const QString& folder) override {
-        openFileFolders << folder;
-        return fileAnswer;
-    }
+    QString openFile(QWidget*, const QString&) override { return {}; }
 
     // "beep" and "message:<text>" in the order they happened.
     const QStringList& events() const { return events_; }
@@ -39,8 +36,6 @@ public:
     // Runs as each message shows, before it is answered.
     std::function<void(const QString&)> onMessage;
     int colourAnswer = 0;
-    QString fileAnswer;
-    QStringList openFileFolders;
 
 private:
     struct Scripted {
