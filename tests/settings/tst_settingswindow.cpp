@@ -8,6 +8,7 @@
 
 #include "AppFixture.h"
 #include "WriteLog.h"
+#include "settings/ControlDef.h"
 #include "settings/SettingsWindow.h"
 #include "settings/TabStrip.h"
 #include "utilities/AutostartEntry.h"
@@ -35,11 +36,7 @@ private:
     SettingsWindow* w = nullptr;
 
     template <typename T = QWidget>
-    T* c(const QString& name) {
-        T* found = w->findChild<T*>(name);
-        if (!found) qFatal("no control %s", qPrintable(name));
-        return found;
-    }
+    T* c(const QString& name) { return control<T>(w, name); }
     QLineEdit* text2(int i) { return c<QLineEdit>(QString("Text2(%1)").arg(i)); }
     // One digit per alarm box, Text2(0) to Text2(8): 1 where it is enabled.
     QString enabledBoxes() {
@@ -67,8 +64,6 @@ private slots:
         f->platform.clock.set(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
     }
     void cleanup() {
-        QVERIFY(f->platform.dialogs.scriptDone());
-        w = nullptr;
         f.reset();
         log.reset();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QTest>
 #include <QWidget>
 #include <memory>
 
@@ -13,6 +14,9 @@
 struct AppFixture {
     TestPlatform platform;
     std::unique_ptr<Application> app;
+
+    // A message the test scripted but that never showed fails the test.
+    ~AppFixture() { QVERIFY(platform.dialogs.scriptDone()); }
 
     // Seeds the store file directly, as an earlier run would have left it.
     void seed(const QString& section, const QString& key, const QString& value) {
