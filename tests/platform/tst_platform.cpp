@@ -36,7 +36,6 @@ private slots:
         QTest::newRow("desktop entry") << "%1/app.desktop" << 0 << "--flag\n100%\n";
         QTest::newRow("desktop entry without Exec") << "%1/none.desktop" << 53 << "";
         QTest::newRow("empty") << "" << 5 << "";
-        QTest::newRow("blanks only") << " \t " << 5 << "";
         QTest::newRow("quote left open") << "'" + run << 5 << "";
         QTest::newRow("NUL") << run + QChar(0) + "x" << 5 << "";
         QTest::newRow("missing file") << "%1/My Tools/gone" << 53 << "";

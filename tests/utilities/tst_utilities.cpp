@@ -45,7 +45,6 @@ private slots:
         QTest::newRow("inside") << strip.translated(100, 20) << strip.translated(100, 20);
         QTest::newRow("one pixel showing") << strip.translated(1023, 767) << strip.translated(1023, 767);
         QTest::newRow("right of all") << strip.translated(5000, 20) << strip.translated(1024 - 152, 20);
-        QTest::newRow("above") << strip.translated(50, -16) << strip.translated(50, 0);
         QTest::newRow("left and below") << strip.translated(-500, 2000) << strip.translated(0, 768 - 16);
         QTest::newRow("second screen") << strip.translated(1500, 700) << strip.translated(1500, 700);
         QTest::newRow("gap below second screen")
@@ -58,6 +57,13 @@ private slots:
         const QRect primary(0, 0, 1024, 768);
         const QList<QRect> screens = {primary, QRect(1024, 0, 1280, 1024)};
         QCOMPARE(Placement::keepOnScreen(window, screens, primary), expected);
+    }
+
+    // 1024 is checked through the settings window's button.
+    void recommendedLeft() {
+        QCOMPARE(Placement::recommendedLeft(640).value_or(-1), 6498);
+        QCOMPARE(Placement::recommendedLeft(800).value_or(-1), 8898);
+        QCOMPARE(Placement::recommendedLeft(1280).value_or(-1), -1);
     }
 
     void autostartEntriesValid_data() {
