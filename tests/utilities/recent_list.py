@@ -21,7 +21,11 @@ if uris:
 
     manager.connect("changed", saved)
     for uri in uris:
-        manager.add_item(uri)
+        # add_item looks up the MIME type asynchronously, which newer GLib releases of Debian 12
+        # lose when a second item follows at once; a given type is written as it is.
+        data = Gtk.RecentData()
+        data.mime_type, data.app_name, data.app_exec = "text/plain", "recent_list.py", "true %u"
+        manager.add_full(uri, data)
     GLib.timeout_add_seconds(10, loop.quit)
     loop.run()
 glib = ctypes.CDLL("libglib-2.0.so.0")
