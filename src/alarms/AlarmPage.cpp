@@ -72,8 +72,11 @@ void AlarmPage::apply() {
     for (int slot = 0; slot < 3; ++slot) applySlot(slot);
 }
 
+// A refused time keeps the stored one in force; with no valid stored time either, the slot is
+// stored off rather than armed at midnight, and the page says so.
 void AlarmPage::applySlot(int k) {
     AlarmSlot& slot = record_.alarms[k];
+    const bool hadTime = slot.time.has_value();
     const QString n = QString::number(k + 1);
     slot.message = Text2_[3 * k + 2]->text();
     slot.time = StoredValue::parseHourMinute(Text2_[3 * k]->text(), Text2_[3 * k + 1]->text());
@@ -83,6 +86,7 @@ void AlarmPage::applySlot(int k) {
     } else {
         dialogs_.message(window_,
                          QStringLiteral("AlarmTime%1の時刻の指定が正しくありません。").arg(n));
+        if (!hadTime) onoffCheck_[k]->setChecked(false);
     }
     store_.save("ALM", "onoff" + n, onoffCheck_[k]->isChecked() ? "1" : "0");
     store_.save("ALM", "day" + n, StoredValue::fromBool(dayOB_[2 * k]->isChecked()));

@@ -7,7 +7,11 @@
 #include "settings/SettingsWindow.h"
 #include "settings/UiText.h"
 
-Application::Application(const Platform& platform) : platform_(platform) {}
+Application::Application(const Platform& platform)
+    : dialogs_(platform.dialogs),
+      platform_{platform.clock,     dialogs_,         platform.power,    platform.launcher,
+                platform.locations, platform.screens, platform.lifecycle},
+      alarms_(platform.clock.now()) {}
 
 // Ending the program runs no close handler: the windows are destroyed, not closed.
 Application::~Application() {
@@ -25,11 +29,17 @@ bool Application::start() {
     return true;
 }
 
-void Application::unloadClock() { clock_.reset(); }
+// A clock unloaded while it rings lets go of what the ring held back.
+void Application::unloadClock() {
+    clock_.reset();
+    dialogs_.release();
+}
 
 void Application::loadClock(bool keepCalendarDate) {
     ++clockLoads_;
     clock_ = std::make_unique<ClockWindow>(*this);
+    QObject::connect(clock_.get(), &ClockWindow::ringStarted, [this] { dialogs_.hold(); });
+    QObject::connect(clock_.get(), &ClockWindow::ringConfirmed, [this] { dialogs_.release(); });
     clock_->Form_Load(keepCalendarDate);
 }
 

@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <memory>
 
+#include "alarms/AlarmMonitor.h"
+#include "app/DeferringDialogs.h"
 #include "platform/Platform.h"
 #include "schedule/CalendarState.h"
 #include "settings/SettingsRecord.h"
@@ -49,7 +51,7 @@ public:
     void endProgram();
 
     // Survive reloads of the clock window.
-    bool alarmShown = false;
+    AlarmMonitor& alarms() { return alarms_; }
     int scheduleShown = 0;
 
 private:
@@ -57,7 +59,9 @@ private:
     void reportWriteFailure(const QString& reason);
     void warn(const QString& text);
 
+    DeferringDialogs dialogs_;  // held while an alarm rings
     Platform platform_;
+    AlarmMonitor alarms_;
     std::unique_ptr<SettingsStore> store_;
     SettingsRecord record_;
     CalendarState calendar_;

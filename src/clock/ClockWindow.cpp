@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QWindow>
 
 #include "alarms/AlarmRules.h"
@@ -81,7 +82,7 @@ ClockWindow::ClockWindow(Application& app)
         auto* enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, this, &ClockWindow::enterPressed);
     }
-    makeDesktopAccessory();
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setFocusPolicy(Qt::NoFocus);
 
     tick_ = new TickScheduler(app_.platform().clock, this);
     connect(tick_, &TickScheduler::tick, this, &ClockWindow::Timer1_Timer);
@@ -155,14 +156,18 @@ void ClockWindow::ApplyClockColours() {
     Image1_->setVisible(!titleBar);
 }
 
-// The strip belongs to the desktop: out of the task bar and window switching, not focused by a
-// click, and none of its buttons takes the focus, so that a key typed just as an alarm takes the
-// focus presses none of them.
+// The strip belongs to the desktop: not focused by a click, and none of its buttons takes the
+// focus, so that a key typed just as an alarm takes the focus presses none of them.
 void ClockWindow::makeDesktopAccessory() {
     winId();
     windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus);
-    WindowManager::keepOffTaskbar(*windowHandle());
-    for (QPushButton* button : findChildren<QPushButton*>()) button->setFocusPolicy(Qt::NoFocus);
+}
+
+// Out of the task bar and window switching, set anew before each map: a window manager drops the
+// states of a window that is hidden, as the strip is for ten seconds by a right click.
+void ClockWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) WindowManager::keepOffTaskbar(*windowHandle());
+    QWidget::showEvent(event);
 }
 
 // The program ends only by Quit, a shut-down or restart request or a second copy; a close by the
@@ -170,16 +175,21 @@ void ClockWindow::makeDesktopAccessory() {
 void ClockWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 bool ClockWindow::isTopmost() const {
-    return windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint) || maximised_;
 }
 
-void ClockWindow::SetTopmost() { setLayer(true); }
-void ClockWindow::SetNotTopmost() { setLayer(false); }
+void ClockWindow::SetTopmost() { showOnLayer(true); }
+void ClockWindow::SetNotTopmost() { showOnLayer(false); }
 
-// Set on the native window: the widget's own flag would re-create it, the strip would vanish for
-// a moment and come back with a new window id.
-void ClockWindow::setLayer(bool topmost) {
-    windowHandle()->setFlag(Qt::WindowStaysOnTopHint, topmost);
+// The layer is chosen once, before the native window exists: Qt re-creates a window whose
+// stays-on-top flag changed at its next show, and the new window would have a new id and none
+// of the states the window manager was told about the old one. A ring raises the strip through
+// the window manager instead.
+void ClockWindow::showOnLayer(bool topmost) {
+    if (!testAttribute(Qt::WA_WState_Created)) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+        makeDesktopAccessory();
+    }
     show();
 }
 
@@ -188,31 +198,22 @@ void ClockWindow::Timer1_Timer() {
     const QDate date = now.date();
     Label1_->setText(QStringLiteral("%1/%2/%3").arg(date.year()).arg(date.month()).arg(date.day()));
     Label2_->setText(StoredValue::fromTime(now.time()));
-    for (int slot = 0; slot < 3; ++slot) checkAlarm(slot);
+    for (int slot : app_.alarms().tick(app_.record().alarms, now)) ring(slot);
 }
 
-// The time is read only for a slot that is on, so an idle clock reads it once a tick.
-void ClockWindow::checkAlarm(int slot) {
-    const AlarmSlot& alarm = app_.record().alarms[slot];
-    if (alarm.onoff != 1) return;
-    switch (AlarmRules::check(alarm, app_.platform().clock.now().time(), app_.alarmShown)) {
-        case AlarmRules::Verdict::Ring: ring(slot); break;
-        case AlarmRules::Verdict::Rearm: app_.alarmShown = false; break;
-        case AlarmRules::Verdict::Ignore:
-        case AlarmRules::Verdict::Keep: break;
-    }
-}
-
+// Full screen and above every window, whatever the stored layer; a failure to switch a one-shot
+// alarm off is told once the ring is confirmed.
 void ClockWindow::ring(int slot) {
-    SettingsRecord& record = app_.record();
-    AlarmSlot& alarm = record.alarms[slot];
-    app_.platform().dialogs.beep();
+    AlarmSlot& alarm = app_.record().alarms[slot];
+    emit ringStarted();
+    app_.platform().dialogs.alarmSound();
+    // Read before the window manager hears of the ring, which may focus the strip at once.
+    if (!isActiveWindow()) focusBefore_ = WindowManager::focusedWindow();
+    acceptFocus(true);
     maximise();
     alarmMessage_->setText(alarm.message);
     alarmTitle_->setText(AlarmRules::title(slot, app_.platform().clock.now().time()));
     placeAlarmLines();
-    app_.alarmShown = true;
-    if (record.Topmost == 0) SetTopmost();
     takeFocus();
     if (alarm.once) {
         alarm.onoff = 0;
@@ -242,18 +243,22 @@ void ClockWindow::placeAlarmLines() {
     Command1_->setGeometry(lines.button);
 }
 
+// A change of the window's flags makes Qt tell the window manager the layer its flags say, so it
+// comes before the ring's own requests to the window manager.
+void ClockWindow::acceptFocus(bool accept) {
+    windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, !accept);
+}
+
 // A ringing alarm takes the keyboard focus, so that Enter confirms it, even from a full-screen
 // program; the window that had the focus gets it back on the confirm.
 void ClockWindow::takeFocus() {
-    if (!isActiveWindow()) focusBefore_ = WindowManager::focusedWindow();
-    windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, false);
     raise();
     if (!WindowManager::activate(winId())) activateWindow();
     enterIgnored_ = QDeadlineTimer(kEnterIgnoredMs);
 }
 
 void ClockWindow::giveFocusBack() {
-    windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, true);
+    acceptFocus(false);
     WindowManager::activate(focusBefore_);
     focusBefore_ = 0;
 }
@@ -263,6 +268,7 @@ void ClockWindow::enterPressed() {
     if (enterIgnored_.hasExpired()) Command1_Click();
 }
 
+// The size limits go first: a window manager makes no window of fixed size full screen.
 void ClockWindow::maximise() {
     if (!maximised_) stripGeometry_ = geometry();
     QRect screen = app_.platform().screens.primaryScreen();
@@ -270,18 +276,27 @@ void ClockWindow::maximise() {
         if (s.contains(stripGeometry_.center())) screen = s;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    WindowManager::setState(winId(), WindowManager::State::FullScreen, true);
+    WindowManager::setState(winId(), WindowManager::State::Above, true);
     setGeometry(screen);
     maximised_ = true;
 }
 
+void ClockWindow::restoreStrip() {
+    WindowManager::setState(winId(), WindowManager::State::FullScreen, false);
+    setFixedSize(stripGeometry_.size());
+    move(stripGeometry_.topLeft());
+    maximised_ = false;
+}
+
+// What the ring held back is shown while the clock still has the focus, so it comes up in front;
+// then the focus goes back where it was.
 void ClockWindow::Command1_Click() {
-    if (maximised_) {
-        setFixedSize(stripGeometry_.size());
-        move(stripGeometry_.topLeft());
-        maximised_ = false;
-    }
-    if (app_.record().Topmost == 0) SetNotTopmost();
+    if (maximised_) restoreStrip();
+    emit ringConfirmed();
     giveFocusBack();
+    if (!windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        WindowManager::setState(winId(), WindowManager::State::Above, false);
 }
 
 void ClockWindow::connectMouse() {

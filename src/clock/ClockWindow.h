@@ -42,6 +42,7 @@ public:
     // Brings the strip back once ten seconds have passed since a right click hid it.
     void HideTimer_Timer();
 
+    // Kept in front, by the stored choice or while an alarm rings.
     bool isTopmost() const;
     bool isAlarmMaximised() const { return maximised_; }
     TickScheduler& tickScheduler() { return *tick_; }
@@ -49,17 +50,24 @@ public:
     // How long after a ring Enter is ignored.
     static constexpr int kEnterIgnoredMs = 500;
 
+signals:
+    // From the first moment of a ring to its confirmation.
+    void ringStarted();
+    void ringConfirmed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void makeDesktopAccessory();
-    void checkAlarm(int slot);
     void ring(int slot);
-    void setLayer(bool topmost);
+    void showOnLayer(bool topmost);
     void maximise();
+    void restoreStrip();
     void placeAlarmLines();
+    void acceptFocus(bool accept);
     void takeFocus();
     void giveFocusBack();
     void enterPressed();

@@ -1,6 +1,5 @@
 #include "platform/QtDialogs.h"
 
-#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -42,7 +41,8 @@ Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& text, Buttons
     }
 }
 
-void QtDialogs::beep() { QApplication::beep(); }
+void QtDialogs::beep() { sound_.play(EventSound::Event::Bell); }
+void QtDialogs::alarmSound() { sound_.play(EventSound::Event::AlarmClock); }
 
 int QtDialogs::pickColour(QWidget* parent, int initialBgr) {
     const QColor initial(initialBgr & 0xFF, (initialBgr >> 8) & 0xFF, (initialBgr >> 16) & 0xFF);

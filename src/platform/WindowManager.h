@@ -8,9 +8,13 @@ class QWindow;
 // not run on an X11 display (offscreen tests, a bare Wayland session).
 namespace WindowManager {
 
-// Keeps a window out of the task bar, the pager and window switching; call it before the window
-// is first shown.
+// Keeps a window out of the task bar, the pager and window switching; call it before each show,
+// since window managers drop a window's states when it is hidden.
 void keepOffTaskbar(QWindow& window);
+
+enum class State { FullScreen, Above };
+// Asks the window manager to add or remove a state of a mapped window.
+void setState(WId window, State state, bool on);
 
 // The window that holds the keyboard focus now, so that it can be given back later; 0 when
 // that cannot be told.

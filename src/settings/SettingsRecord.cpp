@@ -33,7 +33,7 @@ Setter text(QString SettingsRecord::*member) {
 void addAlarm(std::vector<Field>& fields, int slot) {
     const QString n = QString::number(slot + 1);
     fields.push_back({"ALM", "ALMTIM" + n, "0", [slot](SettingsRecord& r, const QString& t) {
-                          r.alarms[slot].time = StoredValue::toTime(t);
+                          r.alarms[slot].time = StoredValue::parseTime(t);
                       }});
     fields.push_back({"ALM", "MSG" + n, "",
                       [slot](SettingsRecord& r, const QString& t) { r.alarms[slot].message = t; }});

@@ -8,7 +8,7 @@
 class SettingsStore;
 
 struct AlarmSlot {
-    std::optional<QTime> time = QTime(0, 0);  // empty after an Apply with an invalid time
+    std::optional<QTime> time;  // empty when none is stored or it is unreadable: never rings
     QString message;
     int onoff = 0;
     bool once = false;

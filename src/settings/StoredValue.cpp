@@ -57,8 +57,6 @@ std::optional<QTime> parseTime(const QString& text) {
     return time.isValid() ? std::optional(time) : std::nullopt;
 }
 
-QTime toTime(const QString& text) { return parseTime(text).value_or(QTime(0, 0)); }
-
 namespace {
 
 // Full-width digits are folded to ASCII; any other character makes the text unreadable.

@@ -20,10 +20,9 @@ QString fromBool(bool value);
 
 // Time of day in the stored form H:mm:ss, independent of the locale.
 QString fromTime(QTime time);
-// Reads H:mm:ss, HH:mm:ss, H:mm and 12-hour forms with AM/PM or 午前/午後.
+// Reads H:mm:ss, HH:mm:ss, H:mm and 12-hour forms with AM/PM or 午前/午後; nothing else, the
+// alarm time's default "0" included.
 std::optional<QTime> parseTime(const QString& text);
-// A stored time; anything unreadable, the key's default "0" included, is midnight.
-QTime toTime(const QString& text);
 
 // Hour and minute typed on the alarm page: plain decimal numbers (full-width digits count as
 // their digits), hour 0-23, minute 0-59; nothing else.

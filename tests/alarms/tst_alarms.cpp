@@ -1,7 +1,14 @@
 #include <QTest>
 
+#include <QCheckBox>
+#include <QLineEdit>
+#include <sqlite3.h>
+
 #include "AppFixture.h"
 #include "alarms/AlarmRules.h"
+#include "settings/ControlDef.h"
+#include "settings/SettingsWindow.h"
+#include "settings/UiText.h"
 
 using Verdict = AlarmRules::Verdict;
 Q_DECLARE_METATYPE(Verdict)
@@ -35,35 +42,50 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
+    // Times on 2026-12-07 unless a "+" says the next day.
+    static QDateTime at(QString time) {
+        const int days = time.startsWith('+') ? 1 : 0;
+        return QDateTime(QDate(2026, 12, 7 + days), QTime::fromString(time.remove('+'), "H:mm:ss.zzz"));
+    }
     void rules_data() {
         QTest::addColumn<int>("onoff");
-        QTest::addColumn<QTime>("due");
-        QTest::addColumn<QTime>("now");
+        QTest::addColumn<QTime>("due");  // invalid: no valid time stored
+        QTest::addColumn<QString>("checkedUpTo");
+        QTest::addColumn<QString>("now");
         QTest::addColumn<bool>("shown");
         QTest::addColumn<Verdict>("verdict");
         const QTime seven(7, 5);
-        QTest::newRow("off") << 0 << seven << seven << false << Verdict::Ignore;
-        QTest::newRow("on value 2 is off") << 2 << seven << seven << false << Verdict::Ignore;
-        QTest::newRow("due") << 1 << seven << seven << false << Verdict::Ring;
-        QTest::newRow("due, milliseconds in") << 1 << seven << QTime(7, 5, 0, 870) << false << Verdict::Ring;
-        QTest::newRow("due but shown") << 1 << seven << seven << true << Verdict::Keep;
-        QTest::newRow("one second later") << 1 << seven << QTime(7, 5, 1) << false << Verdict::Keep;
-        QTest::newRow("ahead re-arms") << 1 << seven << QTime(7, 4, 59) << true << Verdict::Rearm;
-        QTest::newRow("midnight never ahead") << 1 << QTime(0, 0) << QTime(0, 0, 1) << true << Verdict::Keep;
+        QTest::newRow("off") << 0 << seven << "7:04:59.000" << "7:05:00.000" << false << Verdict::Ignore;
+        QTest::newRow("on value 2 is off") << 2 << seven << "7:04:59.000" << "7:05:00.000" << false << Verdict::Ignore;
+        QTest::newRow("no time: never midnight") << 1 << QTime() << "23:59:59.000" << "+0:00:00.000" << false << Verdict::Ignore;
+        QTest::newRow("due") << 1 << seven << "7:04:59.002" << "7:05:00.870" << false << Verdict::Ring;
+        QTest::newRow("due but shown") << 1 << seven << "7:04:59.000" << "7:05:00.000" << true << Verdict::Keep;
+        QTest::newRow("one second after") << 1 << seven << "7:05:00.000" << "7:05:01.000" << false << Verdict::Keep;
+        QTest::newRow("ahead re-arms") << 1 << seven << "7:04:58.000" << "7:04:59.000" << true << Verdict::Rearm;
+        QTest::newRow("midnight never ahead") << 1 << QTime(0, 0) << "0:00:00.000" << "0:00:01.000" << true << Verdict::Keep;
+        QTest::newRow("a skipped second rings late") << 1 << seven << "7:04:59.000" << "7:05:01.000" << false << Verdict::Ring;
+        QTest::newRow("hidden ten seconds over it") << 1 << seven << "7:04:55.000" << "7:05:06.000" << false << Verdict::Ring;
+        QTest::newRow("29 minutes late") << 1 << seven << "7:00:00.000" << "7:34:00.000" << false << Verdict::Ring;
+        QTest::newRow("31 minutes late: not") << 1 << seven << "7:00:00.000" << "7:36:00.000" << false << Verdict::Keep;
+        QTest::newRow("late over midnight") << 1 << QTime(23, 59, 50) << "23:59:40.000" << "+0:00:10.000" << false << Verdict::Ring;
+        QTest::newRow("started after it: not") << 1 << seven << "7:05:00.300" << "7:05:01.000" << false << Verdict::Keep;
+        QTest::newRow("set back onto it") << 1 << seven << "8:00:00.000" << "7:05:00.000" << false << Verdict::Ring;
+        QTest::newRow("set back over it") << 1 << seven << "8:00:00.000" << "7:04:00.000" << true << Verdict::Rearm;
     }
     void rules() {
         QFETCH(int, onoff);
         QFETCH(QTime, due);
-        QFETCH(QTime, now);
+        QFETCH(QString, checkedUpTo);
+        QFETCH(QString, now);
         QFETCH(bool, shown);
         AlarmSlot slot;
         slot.onoff = onoff;
-        slot.time = due;
-        QTEST(AlarmRules::check(slot, now, shown), "verdict");
+        if (due.isValid()) slot.time = due;
+        QTEST(AlarmRules::check(slot, at(checkedUpTo), at(now), shown), "verdict");
         QCOMPARE(AlarmRules::title(2, QTime(7, 5)), QString("Alarm time 3   7:05:00"));
     }
 
-    // Steps: "H:mm:ss N" ticks (a leading "+": the next day) and then N beeps have been heard,
+    // Steps: "H:mm:ss N" ticks (a leading "+": the next day) and then N alarm sounds have played,
     // a ring filling the screen on top; "confirm" puts the strip back in its place and layer;
     // "add <alarm>" is an Apply that adds one; "reload" an Apply alone. A last word "shown" or
     // "armed" says whether a ring has happened that no later time ahead has re-armed.
@@ -74,11 +96,16 @@ private slots:
         QTest::addColumn<QString>("title");  // the lines of the last ring in this window
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("switchedOff");  // the slot its ring switched off; 0: none
-        QTest::newRow("daily: a skipped second misses it, then once a day")
+        QTest::newRow("daily: late by a skipped second, then once a day")
             << "0" << QStringList{"1 7:05:00 daily 起床"}
-            << QStringList{"7:04:59 0", "7:05:01 0", "+7:05:00 1 shown", "7:05:01 1",
-                           "confirm shown", "+0:00:00 1 armed", "7:05:00 2"}
+            << QStringList{"7:04:59 0", "7:05:01 1 shown", "confirm shown", "+0:00:00 1 armed",
+                           "7:05:00 2", "7:05:01 2"}
             << "Alarm time 1   7:05:00" << "起床" << 0;
+        QTest::newRow("due before the start: not")
+            << "0" << QStringList{"1 5:50:00 once"} << QStringList{"6:00:01 0 armed"} << "" << "" << 0;
+        QTest::newRow("two slots in one gap: the first rings")
+            << "0" << QStringList{"1 7:05:00 daily one", "2 7:05:30 daily two"}
+            << QStringList{"7:04:59 0", "7:06:00 1 shown"} << "Alarm time 1   7:06:00" << "one" << 0;
         QTest::newRow("once: switches itself off")
             << "0" << QStringList{"2 12:00:00 once 昼"}
             << QStringList{"12:00:00 1", "+11:00:00 1", "12:00:00 1"}
@@ -129,13 +156,13 @@ private slots:
                 QCOMPARE(f->clock()->geometry(), strip);
                 QCOMPARE(f->clock()->isTopmost(), topmost == "1");
             } else {
-                const int before = f->platform.dialogs.beeps();
+                const int before = f->platform.dialogs.alarmSounds();
                 tickAt(what);
-                QVERIFY2(f->platform.dialogs.beeps() == words.takeFirst().toInt(), qPrintable(step));
-                if (f->platform.dialogs.beeps() > before)
+                QVERIFY2(f->platform.dialogs.alarmSounds() == words.takeFirst().toInt(), qPrintable(step));
+                if (f->platform.dialogs.alarmSounds() > before)
                     QVERIFY(f->clock()->isAlarmMaximised() && f->clock()->isTopmost());
             }
-            if (!words.isEmpty()) QVERIFY2(f->app->alarmShown == (words[0] == "shown"), qPrintable(step));
+            if (!words.isEmpty()) QVERIFY2(f->app->alarms().shown() == (words[0] == "shown"), qPrintable(step));
         }
         QTEST(f->text("Label3(1)"), "title");
         QTEST(f->text("Label3(0)"), "message");
@@ -144,6 +171,49 @@ private slots:
             QCOMPARE(f->app->record().alarms[n - 1].onoff, n == switchedOff ? 0 : 1);
             QCOMPARE(f->stored("ALM", "onoff" + line.left(1)), QString(n == switchedOff ? "0" : "1"));
         }
+    }
+
+    // A time refused on Apply keeps a valid stored one in force; with none, the slot is stored off
+    // and shown off, instead of ringing at midnight.
+    void refusedTimeOnApply_data() {
+        QTest::addColumn<QString>("storedTime");  // "": none
+        QTest::addColumn<QString>("onoff");
+        QTest::newRow("no stored time: off") << "" << "0";
+        QTest::newRow("a stored time stays in force") << "12:00:00" << "1";
+    }
+    void refusedTimeOnApply() {
+        QFETCH(QString, storedTime);
+        QFETCH(QString, onoff);
+        if (!storedTime.isEmpty()) f->seed("ALM", "ALMTIM1", storedTime);
+        QVERIFY(f->start());
+        f->app->openSettings();
+        SettingsWindow* w = f->app->settings();
+        control<QCheckBox>(w, "onoffCheck(0)")->setChecked(true);
+        control<QLineEdit>(w, "Text2(0)")->setText("25");
+        f->platform.dialogs.expect("AlarmTime1の時刻の指定が正しくありません。");
+        w->Save_Click();
+        QCOMPARE(f->stored("ALM", "onoff1"), onoff);
+        QCOMPARE(control<QCheckBox>(w, "onoffCheck(0)")->isChecked(), onoff == "1");
+        tickAt("+0:00:00");
+        tickAt("12:00:00");
+        QCOMPARE(f->platform.dialogs.alarmSounds(), onoff.toInt());
+    }
+
+    // A save that fails while the alarm rings is told after the confirm, never under the ring.
+    void failureWaitsForTheConfirm() {
+        alarm("1 7:05:00 once");
+        sqlite3* db = nullptr;
+        sqlite3_open(qPrintable(f->platform.locations.settingsFile()), &db);
+        sqlite3_exec(db, "CREATE TRIGGER full BEFORE UPDATE ON settings BEGIN "
+                         "SELECT RAISE(ABORT, 'database or disk is full'); END", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        f->platform.dialogs.allowPrefix(UiText::saveFailed);
+        QVERIFY(f->start());
+        tickAt("7:05:00");
+        QCOMPARE(f->platform.dialogs.events(), QStringList{"alarm sound"});
+        f->clock()->Command1_Click();
+        QCOMPARE(f->platform.dialogs.events().mid(1, 1), QStringList{"beep"});
+        QVERIFY(f->platform.dialogs.events().value(2).startsWith("message:" + UiText::saveFailed));
     }
 
     void enterConfirmsAfterHalfASecond() {

@@ -311,16 +311,16 @@ private slots:
         QTest::newRow("12 PM is noon") << "12:15:00 PM" << QTime(12, 15);
         QTest::newRow("午後") << "午後 3:00:00" << QTime(15, 0);
         QTest::newRow("午前") << "午前9:30:00" << QTime(9, 30);
-        QTest::newRow("abc") << "abc" << QTime(0, 0);
-        QTest::newRow("hour 24") << "24:00:00" << QTime(0, 0);
-        QTest::newRow("13 PM") << "13:00:00 PM" << QTime(0, 0);
-        QTest::newRow("two halves") << "午後 3:00:00 PM" << QTime(0, 0);
+        QTest::newRow("the default 0") << "0" << QTime();
+        QTest::newRow("hour 24") << "24:00:00" << QTime();
+        QTest::newRow("13 PM") << "13:00:00 PM" << QTime();
+        QTest::newRow("two halves") << "午後 3:00:00 PM" << QTime();
     }
     void timeConversion() {
         QFETCH(QString, text);
         QFETCH(QTime, expected);
-        QCOMPARE(StoredValue::toTime(text), expected);
-        if (expected != QTime(0, 0)) QCOMPARE(StoredValue::toTime(StoredValue::fromTime(expected)), expected);
+        QCOMPARE(StoredValue::parseTime(text).value_or(QTime()), expected);
+        if (expected.isValid()) QCOMPARE(StoredValue::parseTime(StoredValue::fromTime(expected)), expected);
     }
 
     // What the alarm page takes; the refusals it reports are tested with the page.

@@ -23,13 +23,15 @@ public:
 
     Answer message(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
     void beep() override { events_ << QStringLiteral("beep"); }
+    void alarmSound() override { events_ << QStringLiteral("alarm sound"); }
     int pickColour(QWidget*, int) override { return colourAnswer; }
     QString openFile(QWidget*, const QString&) override { return {}; }
 
-    // "beep" and "message:<text>" in the order they happened.
+    // "beep", "alarm sound" and "message:<text>" in the order they happened.
     const QStringList& events() const { return events_; }
     const QList<Shown>& shown() const { return shown_; }
     int beeps() const { return int(events_.count(QStringLiteral("beep"))); }
+    int alarmSounds() const { return int(events_.count(QStringLiteral("alarm sound"))); }
     bool scriptDone() const { return script_.isEmpty(); }
     void clear() { events_.clear(); shown_.clear(); }
 
