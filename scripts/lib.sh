@@ -4,14 +4,18 @@
 # Everything the build, the program and its tests need from Debian.
 ZK_PACKAGES=(
     build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libsqlite3-dev libxcb1-dev
+    libcanberra-dev libcanberra-pulse sound-theme-freedesktop
     xvfb xauth xdotool imagemagick sqlite3
     fonts-ipafont-gothic fonts-ipafont-mincho
 )
 # Only the tests need these: a window manager and the tools that look at windows, a mock logind
-# on a private bus, GTK's recent-files list and the freedesktop validators.
+# on a private bus, GTK's recent-files list, the freedesktop validators, a private sound server
+# with its recorder, libfaketime, and a headless GNOME Shell.
 ZK_TEST_PACKAGES=(
     openbox wmctrl x11-utils xterm
     python3-dbusmock python3-gi gir1.2-gtk-3.0 desktop-file-utils appstream dbus
+    pulseaudio pulseaudio-utils sox faketime
+    gnome-shell xwayland dbus-daemon dbus-bin libglib2.0-bin python3-dbus
 )
 
 zk_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }

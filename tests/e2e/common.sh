@@ -2,8 +2,10 @@
 # small helpers to find windows and read pixels. Source it after setting bin and out.
 #
 # ZK_E2E_WM=openbox runs the program under openbox, as users run it under a window manager;
-# unset or "none" runs it on the bare X server. Checks of what only a window manager does (focus
-# rules, layers, closing) look at $wm.
+# unset or "none" runs it on the bare X server; "gnome" in a headless GNOME Shell (XWayland) from
+# the kit in ZK_GNOME_KIT (by default ../shared/tools/gnome-session beside the repository), and
+# the script is skipped (status 77) where there is none. Checks of what only a window manager does
+# (focus rules, layers, closing) look at $wm.
 # shellcheck shell=bash
 # shellcheck source=scripts/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
@@ -23,15 +25,21 @@ finish() {
     if ((failed > 0)) && [[ -s ${log:-} ]]; then
         echo "output of ZKTIME:"
         sed 's/^/    /' "$log"
-    fi
+fi
     echo "$passed passed, $failed failed"
     ((failed == 0)) && exit 0
     exit 1
 }
 
 wm=${ZK_E2E_WM:-none}
+kit=${ZK_GNOME_KIT:-$(zk_root)/../shared/tools/gnome-session}
+if [[ $wm == gnome && ! -x $kit/start ]]; then
+    echo "SKIP: no GNOME Shell test kit at $kit"
+    exit 77
+fi
 tools=(Xvfb xdotool import convert compare sqlite3 xprop xwininfo)
 [[ $wm == openbox ]] && tools+=(openbox wmctrl)
+[[ $wm == gnome ]] && tools+=(gnome-shell Xwayland)
 for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
@@ -41,27 +49,43 @@ tmp=$(mktemp -d "${TMPDIR:-/tmp}/zktime-e2e.XXXXXX")
 clock_pid=
 wm_pid=
 cleanup() {
+    stop_xterm
     [[ -n $clock_pid ]] && kill "$clock_pid" 2>/dev/null && wait "$clock_pid" 2>/dev/null
     [[ -n $wm_pid ]] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
+    [[ $wm == gnome ]] && "$kit/stop" "$tmp/desk" >/dev/null
     zk_stop_xvfb
     rm -rf "$tmp"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
-export XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
+if [[ $wm == gnome ]]; then
+    # Its own home, buses and XDG folders, all inside the kit's folder.
+    "$kit/start" "$tmp/desk" >"$tmp/desk.log" 2>&1 ||
+        { cat "$tmp/desk.log"; fail "GNOME Shell did not start"; finish; }
+    # shellcheck disable=SC1091
+    source "$tmp/desk/env.sh"
+    # Real input through the compositor; screenshots from it (the X root cannot be read there).
+    input() { "$kit/input" "$tmp/desk" "$@" >/dev/null; }
+    shoot() {
+        local size=${1%%+*} at=${1#*+}
+        "$kit/shot" "$tmp/desk" "$2" "${at%+*}" "${at#*+}" "${size%x*}" "${size#*x}" >/dev/null
+    }
+else
+    export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
+    export XDG_CACHE_HOME=$tmp/cache XDG_RUNTIME_DIR=$tmp/runtime
+    mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+    mkdir -m 0700 "$XDG_RUNTIME_DIR"
+    unset DISPLAY
+    zk_start_xvfb || { fail "Xvfb did not start"; finish; }
+    export DISPLAY=$ZK_XVFB_DISPLAY
+    shoot() { import -window root -crop "$1" +repage "$2"; }
+fi
 # The program must choose the X platform by itself.
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 store_dir="$XDG_CONFIG_HOME/ZORVEK Inc.TIME"
 store="$store_dir/settings.db"
 log=$tmp/clock.log
-
-unset DISPLAY
-zk_start_xvfb || { fail "Xvfb did not start"; finish; }
-export DISPLAY=$ZK_XVFB_DISPLAY
 
 if [[ $wm == openbox ]]; then
     openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
@@ -157,7 +181,6 @@ region_changed() {
     differing_pixels "$tmp/region-a.png" "$tmp/region-b.png"
 }
 
-shoot() { import -window root -crop "$1" +repage "$2"; }
 
 # Prints the id of a mapped window of the program with the given size ("484x135"); fails after 10 s.
 find_sized() {
@@ -205,3 +228,35 @@ window_origin() {
 }
 
 focused_window() { xdotool getwindowfocus 2>/dev/null; }
+
+# --- Alarms over other windows ----------------------------------------------------------------
+readonly magenta="255 0 255"
+xterm_pid=
+stop_xterm() {
+    [[ -n $xterm_pid ]] && kill "$xterm_pid" 2>/dev/null && wait "$xterm_pid" 2>/dev/null
+    xterm_pid=
+}
+# Starts an xterm with the given options, painted magenta; sets xterm_id.
+start_xterm() {
+    xterm -bg '#ff00ff' -fg '#ff00ff' "$@" -e sleep 600 2>/dev/null &
+    xterm_pid=$!
+    local deadline=$((SECONDS + 10))
+    until xterm_id=$(xdotool search --onlyvisible --pid "$xterm_pid" 2>/dev/null | head -n 1) &&
+        [[ -n $xterm_id ]]; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+    xdotool windowactivate --sync "$xterm_id" 2>/dev/null || xdotool windowfocus --sync "$xterm_id"
+    sleep 0.3
+}
+
+# The store's time text of the moment the given number of seconds from now.
+time_in() { date -d "@$(($(date +%s) + $1))" +%-H:%M:%S; }
+
+# Waits up to the given number of seconds for the window to fill the 1024x768 screen.
+wait_ring() {
+    local deadline=$(($(date +%s%N) + $2 * 1000000000))
+    until wait_geometry "$1" "0,0 1024x768" 2>/dev/null; do
+        (($(date +%s%N) < deadline)) || return 1
+    done
+}

@@ -1,54 +1,22 @@
 #!/usr/bin/env bash
 # End-to-end checks of the clock among other windows: the strip is a desktop accessory that no
-# close request ends, a ringing alarm comes above a full-screen program on the same window and
-# takes the focus, Enter confirms it only after half a second, and the settings window opened
-# again takes the focus.
+# close request ends, a ringing alarm comes above a full-screen program on the same window, kept
+# in front or not, and takes the focus, Enter confirms it only after half a second, and the
+# settings window opened again takes the focus.
 #
 #   desktop.sh path/to/ZKTIME        (ZK_E2E_WM=openbox: under openbox)
 #
-# Screenshots e2e-ring-over-fullscreen.png and e2e-ring-scale2.png go to the current folder.
+# Screenshots e2e-ring-over-fullscreen-topmost0.png (and topmost1) and e2e-ring-scale2.png go to the
+# current folder.
 set -uo pipefail
 
 # shellcheck source=tests/e2e/common.sh
 source "$(dirname "$(realpath "$0")")/common.sh" "$@"
 command -v xterm >/dev/null || { fail "xterm is not installed"; finish; }
 
-readonly magenta="255 0 255"
-xterm_pid=
-stop_xterm() {
-    [[ -n $xterm_pid ]] && kill "$xterm_pid" 2>/dev/null && wait "$xterm_pid" 2>/dev/null
-    xterm_pid=
-}
-trap 'stop_xterm; cleanup' EXIT
-
-# Starts an xterm with the given options, painted magenta; sets xterm_id.
-start_xterm() {
-    xterm -bg '#ff00ff' -fg '#ff00ff' "$@" -e sleep 600 2>/dev/null &
-    xterm_pid=$!
-    local deadline=$((SECONDS + 10))
-    until xterm_id=$(xdotool search --onlyvisible --pid "$xterm_pid" 2>/dev/null | head -n 1) &&
-        [[ -n $xterm_id ]]; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
-    xdotool windowactivate --sync "$xterm_id" 2>/dev/null || xdotool windowfocus --sync "$xterm_id"
-    sleep 0.3
-}
-
-# The store's time text of the moment the given number of seconds from now.
-time_in() { date -d "@$(($(date +%s) + $1))" +%-H:%M:%S; }
-
 screen_pixel() {
     import -window root -crop "1x1+$1+$2" +repage "$tmp/pixel.png"
     pixel "$tmp/pixel.png" 0 0
-}
-
-# Waits up to the given number of seconds for the window to fill the 1024x768 screen.
-wait_ring() {
-    local deadline=$(($(date +%s%N) + $2 * 1000000000))
-    until wait_geometry "$1" "0,0 1024x768" 2>/dev/null; do
-        (($(date +%s%N) < deadline)) || return 1
-    done
 }
 
 # --- The strip among other windows ------------------------------------------------------------
@@ -93,77 +61,71 @@ if [[ $wm == openbox ]]; then
     fi
 fi
 
-# --- A ring over a full-screen program --------------------------------------------------------
-start_xterm -fullscreen || { fail "xterm did not appear"; finish; }
-if near "$(screen_pixel 200 100)" "$magenta" 10; then
-    pass "the full-screen xterm covers the screen before the ring"
-else
-    fail "the xterm does not cover the screen: $(screen_pixel 200 100) at 200,100"
-fi
-
-if wait_ring "$wid" 10; then
+# --- A ring over a full-screen program -------------------------------------------------------
+# Kept in front or not, the strip keeps its one window and its states; the ring covers the focused
+# full-screen xterm and takes the focus, and the confirm gives the focus back.
+ring_over_fullscreen() {
+    local topmost=$1
+    start_xterm -fullscreen || { fail "xterm did not appear"; return; }
+    near "$(screen_pixel 200 100)" "$magenta" 10 ||
+        fail "the xterm does not cover the screen: $(screen_pixel 200 100) at 200,100"
+    if ! wait_ring "$wid" 10; then
+        fail "Topmost $topmost: no ring within 10 s (strip at $geometry)"
+        stop_xterm
+        return
+    fi
     detected=$(date +%s%N)
     xdotool key Return
     sent=$((($(date +%s%N) - detected) / 1000000))
-    pass "the ring fills the screen on the strip's own window ($wid)"
     sleep 0.3
     if ((sent > 300)); then
         echo "SKIP: Enter took $sent ms to send, too slow to press within half a second of the ring"
     elif wait_geometry "$wid" "0,0 1024x768"; then
-        pass "an Enter $sent ms after the ring is ignored"
+        pass "Topmost $topmost: an Enter $sent ms after the ring is ignored"
     else
-        fail "an Enter $sent ms after the ring confirmed it"
+        fail "Topmost $topmost: an Enter $sent ms after the ring confirmed it"
     fi
-    shoot 1024x768+0+0 "$out/e2e-ring-over-fullscreen.png"
+    shoot 1024x768+0+0 "$out/e2e-ring-over-fullscreen-topmost$topmost.png"
     seen=""
     for point in "200 100" "1000 700" "10 760"; do
         # shellcheck disable=SC2086
-        colour=$(pixel "$out/e2e-ring-over-fullscreen.png" $point)
+        colour=$(pixel "$out/e2e-ring-over-fullscreen-topmost$topmost.png" $point)
         near "$colour" "$magenta" 60 && seen+=" ($point)=$colour"
     done
-    if [[ -z $seen ]]; then
-        pass "the alarm screen is above the full-screen xterm"
-    else
-        fail "the xterm shows through the alarm screen:$seen"
-    fi
-    if [[ $(focused_window) == "$wid" ]]; then
-        pass "the ringing alarm has the keyboard focus"
-    else
-        fail "the keyboard focus is on $(focused_window), not on the alarm ($wid)"
-    fi
+    [[ -z $seen ]] && pass "Topmost $topmost: the alarm screen is above the full-screen xterm" ||
+        fail "Topmost $topmost: the xterm shows through the alarm screen:$seen"
+    [[ $(focused_window) == "$wid" ]] && pass "Topmost $topmost: the ringing alarm has the focus" ||
+        fail "Topmost $topmost: the focus is on $(focused_window), not on the alarm ($wid)"
     if [[ $wm == openbox ]]; then
-        [[ $(wm_states "$wid") == *_NET_WM_STATE_ABOVE* ]] &&
-            pass "the ringing strip is in the above layer" ||
+        [[ $(xprop -root _NET_ACTIVE_WINDOW) == *"$(printf '0x%x' "$wid")"* ]] &&
+            pass "Topmost $topmost: _NET_ACTIVE_WINDOW names the strip" ||
+            fail "Topmost $topmost: $(xprop -root _NET_ACTIVE_WINDOW), not the strip $wid"
+        [[ $(wm_states "$wid") == *_NET_WM_STATE_ABOVE* ]] ||
             fail "the ringing strip is not above: $(wm_states "$wid")"
         xdotool key alt+F4
         sleep 0.5
-        if is_mapped "$wid" && wait_geometry "$wid" "0,0 1024x768"; then
-            pass "Alt+F4 leaves the alarm on the screen"
-        else
-            fail "Alt+F4 closed the alarm"
-        fi
+        is_mapped "$wid" && wait_geometry "$wid" "0,0 1024x768" || fail "Alt+F4 closed the alarm"
     fi
     sleep 0.3
     xdotool key Return
-    if wait_geometry "$wid" "600,700 152x16"; then
-        pass "Enter after half a second confirms: the same window is a strip again"
-    else
-        fail "after Enter the window is at $geometry, wanted 600,700 152x16"
-    fi
+    wait_geometry "$wid" "600,700 152x16" &&
+        pass "Topmost $topmost: Enter after half a second confirms: the same window is a strip again" ||
+        fail "Topmost $topmost: after Enter the window is at $geometry, wanted 600,700 152x16"
     if [[ $wm == openbox ]]; then
         sleep 0.3
         [[ $(focused_window) == "$xterm_id" ]] &&
-            pass "the confirm gives the focus back to the xterm" ||
-            fail "after the confirm the focus is on $(focused_window), not on the xterm"
-        [[ $(wm_states "$wid") != *_NET_WM_STATE_ABOVE* ]] &&
-            pass "the confirmed strip left the above layer" ||
-            fail "the confirmed strip is still above: $(wm_states "$wid")"
+            pass "Topmost $topmost: the confirm gives the focus back to the xterm" ||
+            fail "Topmost $topmost: after the confirm the focus is on $(focused_window), not on the xterm"
+        states=$(wm_states "$wid") above=0
+        [[ $states == *_NET_WM_STATE_ABOVE* ]] && above=1
+        [[ $states == *_NET_WM_STATE_SKIP_TASKBAR* && $above == "$topmost" ]] &&
+            pass "Topmost $topmost: the confirmed strip is back in its layer, off the task bar" ||
+            fail "Topmost $topmost: the confirmed strip's states: $states"
     fi
-else
-    fail "no ring within 10 s (strip at $geometry)"
-fi
-[[ $(find_window) == "$wid" ]] || fail "the strip's window changed from $wid to $(find_window)"
-stop_xterm
+    [[ $(find_window) == "$wid" ]] || fail "the strip's window changed from $wid to $(find_window)"
+    stop_xterm
+}
+ring_over_fullscreen 0
 
 # --- The settings window opened again takes the focus -----------------------------------------
 start_xterm -geometry 80x24+0+0 || { fail "xterm did not appear"; finish; }
@@ -196,6 +158,16 @@ else
     fi
 fi
 stop_xterm
+stop_clock
+
+seed_store "('set','left','9000')" "('set','top','10500')" "('set','Topmost','1')" \
+    "('ALM','onoff1','1')" "('ALM','ALMTIM1','$(time_in 5)')"
+start_clock
+wid=$(find_window) || { fail "the clock did not appear with Topmost 1"; finish; }
+wait_geometry "$wid" "600,700 152x16" || fail "strip at $geometry, wanted 600,700 152x16"
+[[ $wm == none || $(wm_states "$wid") == *SKIP_TASKBAR*SKIP_PAGER*ABOVE* ]] ||
+    fail "Topmost 1: the strip's states are $(wm_states "$wid")"
+ring_over_fullscreen 1
 stop_clock
 
 # --- A ring at twice the scale ----------------------------------------------------------------
