@@ -51,6 +51,9 @@ public:
     bool transaction(const std::function<bool()>& steps);
 
     QString lastError() const { return lastError_; }
+    // A failure to keep a setting outside the store (an autostart entry), reported as a failing
+    // write of the store is: once per action.
+    void reportFailure(const QString& reason) { fail(reason); }
     // Called with the reason for the first failing write of each action.
     void onWriteFailure(std::function<void(const QString&)> handler) { writeFailed_ = handler; }
 
