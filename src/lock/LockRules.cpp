@@ -1,5 +1,7 @@
 #include "lock/LockRules.h"
 
+#include <QTextBoundaryFinder>
+
 namespace LockRules {
 
 Press onPress(bool requestOpen, int lockFlag, const QString& password) {
@@ -9,8 +11,15 @@ Press onPress(bool requestOpen, int lockFlag, const QString& password) {
     return Press::Lock;
 }
 
+QString firstCharacters(const QString& text, int count) {
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    for (int n = 0; n < count; ++n)
+        if (characters.toNextBoundary() < 0) return text;
+    return text.left(characters.position());
+}
+
 bool isPassword(const QString& typed, const QString& password) {
-    return typed == password.left(kMaxPassword);
+    return typed == firstCharacters(password, kMaxPassword);
 }
 
 }  // namespace LockRules

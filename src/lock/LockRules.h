@@ -5,8 +5,12 @@
 // The lock's decisions, apart from the widgets that show them.
 namespace LockRules {
 
-// What a password box holds at most.
+// What a password box holds at most, in characters as the user sees them.
 inline constexpr int kMaxPassword = 10;
+
+// The first count characters of the text, each whole: a surrogate pair or a letter with its
+// combining marks is never cut.
+QString firstCharacters(const QString& text, int count);
 
 enum class Press { CancelRequest, AskPassword, SetPassword, Lock };
 

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QProxyStyle>
+#include <QValidator>
 
 #include "lock/LockRules.h"
 
@@ -17,6 +18,18 @@ public:
     }
 };
 
+// Cuts what is typed or pasted at the last whole character that fits. The box's own length limit
+// counts UTF-16 units and would split an emoji, leaving a password no keyboard can type again.
+class CharacterLimit : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override {
+        input = LockRules::firstCharacters(input, LockRules::kMaxPassword);
+        position = qMin(position, int(input.size()));
+        return Acceptable;
+    }
+};
+
 }  // namespace
 
 void PasswordBox::setUp(QLineEdit* box) {
@@ -24,6 +37,6 @@ void PasswordBox::setUp(QLineEdit* box) {
     style->setParent(box);
     box->setStyle(style);
     box->setEchoMode(QLineEdit::Password);
-    box->setMaxLength(LockRules::kMaxPassword);
+    box->setValidator(new CharacterLimit(box));
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
 }

@@ -65,6 +65,12 @@ private:
             w = f->app->settings();
         }
     }
+    void open() {
+        QVERIFY(f->start());
+        f->app->openSettings();
+        w = f->app->settings();
+    }
+
 private slots:
     void init() {
         f = std::make_unique<AppFixture>();
@@ -86,7 +92,8 @@ private slots:
         row("restart locked",    {"abc", "1", "",            "abc", "1", 0, "", "L"});
         row("stored 2 looks open", {"abc", "2", "",          "abc", "2", 0, "", ""});
         row("stored 2 asks",     {"abc", "2", "LOCK_B pass:abc", "abc", "0", 1, kReleased, ""});
-        row("long stored PW",    {"abcdefghijKL", "1", "LOCK_B pass:abcdefghij", "abcdefghijKL", "0", 1, kReleased, ""});
+        row("long stored PW",    {"abcdefghi😀KL", "1", "LOCK_B pass=abcdefghi😀", "abcdefghi😀KL", "0", 1, kReleased, ""});
+        row("emoji tenth",       {_, _, "LOCK_B NewPass1=123456789😀 NewPass2=123456789😀" + PWC_OK + " LOCK_B LOCK_B pass=123456789😀", "123456789😀", "0", 2, kReleased, ""});
         // The password dialog.
         row("first, by LOCK_B",  {_, _, "LOCK_B",            _, _, 0, "", "", "0110 NewPass1 入力不要||"});
         row("first, typed",      {_, _, "Label22 NewPass2:a", _, _, 0, "", "", "0111 NewPass1 入力不要||$"});
@@ -114,6 +121,25 @@ private slots:
         row("release not saved", {"abc", "1", "LOCK_B pass:abc", "abc", "1", 0, kPrompt, "LAF"});
         row("password not saved", {"abc", _, "Label22 OldPass:abc NewPass1:d NewPass2:d" + PWC_OK, "abc", _, 0, "", "F", "0111 NewPass1 $$$|$|$"});
         // clang-format on
+    }
+
+    // Characters as the user sees them: a surrogate pair or a letter with its accent is never cut.
+    void characterLimit_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("ASCII") << "abcdefghijk" << "abcdefghij";
+        QTest::newRow("full-width") << "ＡＢＣＤＥＦＧＨＩＪＫ" << "ＡＢＣＤＥＦＧＨＩＪ";
+        QTest::newRow("emoji tenth") << "123456789😀x" << "123456789😀";
+        QTest::newRow("emoji eleventh") << "1234567890😀" << "1234567890";
+        QTest::newRow("combining accent") << "abcdefghie\u0301x" << "abcdefghie\u0301";
+        QTest::newRow("paste of 1000") << QString(1000, u'鳴') << QString(10, u'鳴');
+    }
+    void characterLimit() {
+        QFETCH(QString, typed);
+        open();
+        auto* box = c<QLineEdit>("pass");
+        box->insert(typed);
+        QTEST(box->text(), "kept");
     }
 
     // Observed through the store, the panel, the lamps, the tooltips and the dialog's boxes. The
