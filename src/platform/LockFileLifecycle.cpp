@@ -19,10 +19,13 @@ bool LockFileLifecycle::otherInstanceRunning() {
 
 void LockFileLifecycle::endProgram() { QCoreApplication::exit(0); }
 
+// Beside the store, so that every copy that would write it sees the lock, however it was started
+// (su, sudo -u and cron set no runtime folder). Where another user left that folder, the store
+// cannot be written either, and the lock goes to the runtime folder instead.
 QString LockFileLifecycle::lockFolder() {
-    const QString runtime = FileSystem::privateFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"));
-    if (!runtime.isEmpty()) return runtime;
     const QString settings = QFileInfo(XdgLocations().settingsFile()).path();
     FileSystem::makePrivateFolder(settings);
-    return FileSystem::privateFolder(settings);
+    const QString folder = FileSystem::privateFolder(settings);
+    if (!folder.isEmpty()) return folder;
+    return FileSystem::privateFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"));
 }

@@ -12,8 +12,9 @@ public:
     bool otherInstanceRunning() override;
     void endProgram() override;
 
-    // The runtime folder when it is the user's own and private, else the settings folder. Never
-    // a shared folder, where another user's file could keep the clock from ever starting.
+    // The settings folder, made private; the runtime folder only when the settings folder is not
+    // the user's. Never a shared folder, where another user's file could keep the clock from ever
+    // starting.
     static QString lockFolder();
 
 private:

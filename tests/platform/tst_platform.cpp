@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -72,28 +73,35 @@ private slots:
         QVERIFY(!QFile::exists(dir.path() + "/evil"));
     }
 
-    void lockLivesInAPrivateFolder_data() {
+    // Copies started with and without a runtime folder see each other's lock; a lock whose owner
+    // died is taken over.
+    void lockLivesBesideTheStore_data() {
         QTest::addColumn<int>("runtimeMode");  // -1: no runtime folder is set
-        QTest::addColumn<bool>("inRuntime");
-        QTest::newRow("private runtime folder") << 0700 << true;
+        QTest::addColumn<bool>("stale");
+        QTest::newRow("private runtime folder") << 0700 << false;
         QTest::newRow("shared like /tmp") << 01777 << false;
-        QTest::newRow("group may enter") << 0750 << false;
         QTest::newRow("none set") << -1 << false;
+        QTest::newRow("a dead copy's lock") << 0700 << true;
     }
-    void lockLivesInAPrivateFolder() {
+    void lockLivesBesideTheStore() {
         QFETCH(int, runtimeMode);
-        QFETCH(bool, inRuntime);
+        QFETCH(bool, stale);
         const QString runtime = home_.path() + "/run" + QString::number(runtimeMode);
+        QVERIFY(QDir().mkpath(settingsFolder()));
+        if (stale) {  // pid 2^22 + 1 is above any Linux pid
+            QFile old(settingsFolder() + "/ZKTIME.lock");
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("4194305\nZKTIME\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        }
+        LockFileLifecycle withoutRuntime, withRuntime;
+        QVERIFY(!withoutRuntime.otherInstanceRunning());
         if (runtimeMode >= 0) {
             QVERIFY(QDir().mkpath(runtime));
             QCOMPARE(chmod(QFile::encodeName(runtime).constData(), runtimeMode), 0);
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
         }
-        LockFileLifecycle first, second;
-        QVERIFY(!first.otherInstanceRunning());
-        QVERIFY(second.otherInstanceRunning());
-        const QString folder = inRuntime ? runtime : settingsFolder();
-        QVERIFY(QFile::exists(folder + "/ZKTIME.lock"));
+        QVERIFY(withRuntime.otherInstanceRunning());
+        QVERIFY(QFile::exists(settingsFolder() + "/ZKTIME.lock"));
     }
 
 };
