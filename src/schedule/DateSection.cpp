@@ -11,27 +11,33 @@ QString DateKey(int year, int month, int day) {
     return QDate(year, month, day).toString(QStringLiteral("yyyy/MM/dd"));
 }
 
-QStringList LoadDateNotes(const SettingsStore& store, const QString& key) {
-    QStringList notes;
+QList<QByteArray> storedNotes(const SettingsStore& store, const QString& key) {
+    QList<QByteArray> notes;
     for (int n = 1; n <= kNoteSlots; ++n) {
-        const QString note = store.get(key, QString::number(n), "");
+        const QByteArray note = store.getBytes(key, QString::number(n)).value_or(QByteArray());
         if (note.isEmpty()) break;
         notes << note;
     }
     return notes;
 }
 
-bool SaveDateNotes(SettingsStore& store, const QString& key, const QStringList& notes,
-                   const QString& colour) {
+QStringList LoadDateNotes(const SettingsStore& store, const QString& key) {
+    QStringList notes;
+    for (const QByteArray& note : storedNotes(store, key)) notes << QString::fromUtf8(note);
+    return notes;
+}
+
+bool SaveDateNotes(SettingsStore& store, const QString& key, const QList<QByteArray>& notes,
+                   const QByteArray& colour) {
     return store.transaction([&] {
         // A section that does not exist cannot be deleted; make sure it does.
         if (!store.save(key, "1", "1") || !store.deleteSection(key)) return false;
         int n = 0;
-        for (const QString& note : notes) {
+        for (const QByteArray& note : notes) {
             if (note.isEmpty() || n == kNoteSlots) break;
-            if (!store.save(key, QString::number(++n), note)) return false;
+            if (!store.saveBytes(key, QString::number(++n), note)) return false;
         }
-        return n == 0 || store.save(key, "Color", colour);
+        return n == 0 || store.saveBytes(key, "Color", colour);
     });
 }
 

@@ -14,6 +14,7 @@
 
 namespace {
 const QString kSelectDate = QStringLiteral("日付を指定してください");
+constexpr int kStoredBytes = Qt::UserRole;
 }  // namespace
 
 ScheduleNotes::ScheduleNotes(QWidget* window, const CalendarState& state, SettingsStore& store,
@@ -41,6 +42,9 @@ ScheduleNotes::ScheduleNotes(QWidget* window, const CalendarState& state, Settin
         hovered->setMouseTracking(true);
         hovered->installEventFilter(this);
     }
+    // Every click on a note offers to delete it, on the one already chosen too; so does
+    // choosing one with the keys.
+    connect(lstShedule_, &QListWidget::itemClicked, this, &ScheduleNotes::lstShedule_Click);
     connect(lstShedule_, &QListWidget::itemSelectionChanged, this, [this] {
         if (!lstShedule_->selectedItems().isEmpty()) lstShedule_Click();
     });
@@ -54,9 +58,20 @@ QString ScheduleNotes::selectedKey() const {
     return DateSection::DateKey(state_.shownYear, state_.shownMonth, state_.selectedDay);
 }
 
+// Each row keeps the note's stored bytes, so that rewriting the date gives back what it found.
 void ScheduleNotes::LoadDateNotes() {
     lstShedule_->clear();
-    lstShedule_->addItems(DateSection::LoadDateNotes(store_, selectedKey()));
+    for (const QByteArray& note : DateSection::storedNotes(store_, selectedKey())) {
+        auto* row = new QListWidgetItem(QString::fromUtf8(note), lstShedule_);
+        row->setData(kStoredBytes, note);
+    }
+}
+
+QList<QByteArray> ScheduleNotes::listedNotes() const {
+    QList<QByteArray> notes;
+    for (int row = 0; row < lstShedule_->count(); ++row)
+        notes << lstShedule_->item(row)->data(kStoredBytes).toByteArray();
+    return notes;
 }
 
 void ScheduleNotes::clear() { lstShedule_->clear(); }
@@ -68,11 +83,12 @@ void ScheduleNotes::disableInputButtons() {
     hei_Button_->setEnabled(false);
 }
 
-void ScheduleNotes::SaveDateNotes(const QString& colour) {
-    QStringList notes;
-    for (int row = 0; row < lstShedule_->count(); ++row) notes << lstShedule_->item(row)->text();
-    DateSection::SaveDateNotes(store_, selectedKey(), notes, colour);
+// The list is read back from the store, so that it shows what was kept, saved or not.
+bool ScheduleNotes::SaveDateNotes(const QList<QByteArray>& notes, const QByteArray& colour) {
+    const bool stored = DateSection::SaveDateNotes(store_, selectedKey(), notes, colour);
+    LoadDateNotes();
     emit saved();
+    return stored;
 }
 
 void ScheduleNotes::tuikaButton_Click() {
@@ -82,28 +98,30 @@ void ScheduleNotes::tuikaButton_Click() {
         dialogs_.message(window_, kSelectDate);
         return;
     }
-    if (lstShedule_->count() < DateSection::kNoteSlots) {
-        lstShedule_->addItem(memoINtext_->text());
+    QList<QByteArray> notes = listedNotes();
+    if (notes.size() < DateSection::kNoteSlots) {
+        notes << memoINtext_->text().toUtf8();
     } else {
         dialogs_.beep();
         dialogs_.message(window_, QStringLiteral("これ以上追加できません"));
     }
-    SaveDateNotes(QString::number(colours_.scheduleColour()));
-    memoINtext_->clear();
+    // A note that could not be stored stays typed, for another try.
+    if (SaveDateNotes(notes, QByteArray::number(colours_.scheduleColour()))) memoINtext_->clear();
     memoINtext_->setFocus();
 }
 
 void ScheduleNotes::sakujoBotton_Click() {
     // Deleting keeps the colour the date has now.
-    const QString colour = store_.get(selectedKey(), "Color", "0");
+    const QByteArray colour = store_.getBytes(selectedKey(), "Color").value_or("0");
+    QList<QByteArray> notes = listedNotes();
     dialogs_.beep();
     if (dialogs_.message(window_, QStringLiteral("削除しますか？"), Dialogs::Buttons::YesNo) ==
         Dialogs::Answer::Yes) {
         const QList<QListWidgetItem*> chosen = lstShedule_->selectedItems();
-        if (!chosen.isEmpty()) delete chosen.first();
+        if (!chosen.isEmpty()) notes.removeAt(lstShedule_->row(chosen.first()));
     }
     hideDelete();
-    SaveDateNotes(colour);
+    SaveDateNotes(notes, colour);
     memoINtext_->setFocus();
 }
 

@@ -47,7 +47,8 @@ protected:
 
 private:
     QString selectedKey() const;
-    void SaveDateNotes(const QString& colour);
+    QList<QByteArray> listedNotes() const;
+    bool SaveDateNotes(const QList<QByteArray>& notes, const QByteArray& colour);
 
     QWidget* window_;
     const CalendarState& state_;

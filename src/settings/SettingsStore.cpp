@@ -27,19 +27,19 @@ public:
     Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); }
     ~Statement() { sqlite3_finalize(stmt_); }
     bool ok() const { return stmt_ != nullptr; }
-    void bind(const QStringList& args) {
+    void bind(const QList<QByteArray>& args) {
         sqlite3_reset(stmt_);
-        for (int i = 0; i < args.size(); ++i) {
-            const QByteArray text = args[i].toUtf8();
-            sqlite3_bind_text(stmt_, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-        }
+        for (int i = 0; i < args.size(); ++i)
+            sqlite3_bind_text(stmt_, i + 1, args[i].constData(), int(args[i].size()),
+                              SQLITE_TRANSIENT);
     }
     int step() { return sqlite3_step(stmt_); }
     bool isNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
-    QString text(int column) const {
+    QByteArray bytes(int column) const {
         const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt_, column));
-        return QString::fromUtf8(data, sqlite3_column_bytes(stmt_, column));
+        return QByteArray(data, sqlite3_column_bytes(stmt_, column));
     }
+    QString text(int column) const { return QString::fromUtf8(bytes(column)); }
 
 private:
     sqlite3_stmt* stmt_ = nullptr;
@@ -164,7 +164,7 @@ int SettingsStore::salvage(const QString& copy) {
             Statement rows(old, sql.constData());
             while (rows.ok() && rows.step() == SQLITE_ROW) {
                 if (rows.isNull(0) || rows.isNull(1) || rows.isNull(2)) continue;
-                insert.bind({rows.text(0), rows.text(1), rows.text(2)});
+                insert.bind({rows.bytes(0), rows.bytes(1), rows.bytes(2)});
                 if (insert.step() == SQLITE_DONE) copied += sqlite3_changes(db_);
             }
         }
@@ -220,28 +220,40 @@ bool SettingsStore::exec(const char* sql) {
 
 QString SettingsStore::get(const QString& section, const QString& key,
                            const QString& fallback) const {
+    const std::optional<QByteArray> value = getBytes(section, key);
+    return value ? QString::fromUtf8(*value) : fallback;
+}
+
+std::optional<QByteArray> SettingsStore::getBytes(const QString& section,
+                                                  const QString& key) const {
     Statement statement(db_, "SELECT value FROM settings WHERE section=?1 AND key=?2");
-    if (!statement.ok()) return fallback;
-    statement.bind({section, key});
-    return statement.step() == SQLITE_ROW ? statement.text(0) : fallback;
+    if (!statement.ok()) return std::nullopt;
+    statement.bind({section.toUtf8(), key.toUtf8()});
+    if (statement.step() != SQLITE_ROW) return std::nullopt;
+    return statement.bytes(0);
 }
 
 bool SettingsStore::save(const QString& section, const QString& key, const QString& value) {
+    return saveBytes(section, key, value.toUtf8());
+}
+
+bool SettingsStore::saveBytes(const QString& section, const QString& key, const QByteArray& value) {
     return changeRows(
         "INSERT INTO settings(section, key, value) VALUES(?1, ?2, ?3)"
         " ON CONFLICT(section, key) DO UPDATE SET value=excluded.value",
-        {section, key, value}, false);
+        {section.toUtf8(), key.toUtf8(), value}, false);
 }
 
 bool SettingsStore::deleteSection(const QString& section) {
-    return changeRows("DELETE FROM settings WHERE section=?1", {section}, true);
+    return changeRows("DELETE FROM settings WHERE section=?1", {section.toUtf8()}, true);
 }
 
 bool SettingsStore::deleteKey(const QString& section, const QString& key) {
-    return changeRows("DELETE FROM settings WHERE section=?1 AND key=?2", {section, key}, true);
+    return changeRows("DELETE FROM settings WHERE section=?1 AND key=?2",
+                      {section.toUtf8(), key.toUtf8()}, true);
 }
 
-bool SettingsStore::changeRows(const char* sql, const QStringList& args, bool mustChange) {
+bool SettingsStore::changeRows(const char* sql, const QList<QByteArray>& args, bool mustChange) {
     if (!report_.writable) return fail(report_.problem);
     Statement statement(db_, sql);
     if (!statement.ok()) return fail(QString::fromUtf8(sqlite3_errmsg(db_)));

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 
 struct sqlite3;
 
@@ -29,6 +31,8 @@ public:
         ~Action();
         Action(const Action&) = delete;
         Action& operator=(const Action&) = delete;
+        // Whether a write of this action, or of the one it is part of, has failed so far.
+        bool failed() const { return store_.actionFailed_; }
 
     private:
         SettingsStore& store_;
@@ -43,6 +47,10 @@ public:
 
     QString get(const QString& section, const QString& key, const QString& fallback) const;
     bool save(const QString& section, const QString& key, const QString& value);
+    // The stored bytes as they are, for a value written back unchanged: a value that is not
+    // UTF-8 (written by hand or by an older program) would not survive a round trip as text.
+    std::optional<QByteArray> getBytes(const QString& section, const QString& key) const;
+    bool saveBytes(const QString& section, const QString& key, const QByteArray& value);
     // Both deletes fail when there is nothing to delete.
     bool deleteSection(const QString& section);
     bool deleteKey(const QString& section, const QString& key);
@@ -72,7 +80,7 @@ private:
     QString reason() const;
     QString firstText(const char* sql) const;
     bool exec(const char* sql);
-    bool changeRows(const char* sql, const QStringList& args, bool mustChange);
+    bool changeRows(const char* sql, const QList<QByteArray>& args, bool mustChange);
     bool fail(const QString& reason);
 
     QString path_;

@@ -189,7 +189,8 @@ void SettingsWindow::Save_Click() {
     clockDisplay_->applyAppearance();
     calendar_->applyOpenCheck();
     version_->applyStartupChoice();
-    Save_->setEnabled(false);
+    // What could not be stored stays on the pages, ready for another Apply.
+    Save_->setEnabled(apply.failed());
     app_.loadClock(true);
 }
 

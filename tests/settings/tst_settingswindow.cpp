@@ -1,3 +1,5 @@
+#include <sqlite3.h>
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +13,7 @@
 #include "settings/ControlDef.h"
 #include "settings/SettingsWindow.h"
 #include "settings/TabStrip.h"
+#include "settings/UiText.h"
 #include "utilities/AutostartEntry.h"
 
 namespace {
@@ -158,6 +161,23 @@ private slots:
         QCOMPARE(f->app->clockLoads(), loads + 1);
         QVERIFY(!applyEnabled());
         QCOMPARE(f->app->calendar().shownYear, 2030);
+    }
+
+    // An Apply that the store refuses is told once and leaves the pages as typed, with Apply
+    // enabled for another try.
+    void failedApplyKeepsWhatWasTyped() {
+        open();
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(f->platform.locations.settingsFile()).constData(), &db);
+        sqlite3_exec(db, "CREATE TRIGGER full BEFORE INSERT ON settings WHEN new.section = 'ALM' "
+                         "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        f->platform.dialogs.allowPrefix(UiText::saveFailed);
+        c<QCheckBox>("onoffCheck(0)")->setChecked(true);
+        w->Save_Click();
+        QCOMPARE(f->platform.dialogs.beeps(), 1);
+        QVERIFY(applyEnabled() && c<QCheckBox>("onoffCheck(0)")->isChecked());
+        QCOMPARE(f->stored("ALM", "onoff1"), kMissing);
     }
 
     // Previews on the clock (place, title bar colours, exit buttons) stay only when applied.
