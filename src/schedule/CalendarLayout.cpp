@@ -80,8 +80,8 @@ std::vector<ControlDef> build() {
         // Wide enough for the prompt "日付を指定してください" and any date.
         {"Label1", K::Label, "", "", 240, 3000, 2250, 210, {}, 9.75, false, G, kWhite},
         {"lstShedule", K::List, "", "", 240, 3240, 4335, 960, {}, kPoints, false, G, kLime, kBlack},
-        // Shown over the top of the list only while a note is chosen.
-        {"sakujoBotton", K::Button, "削除(&E)", "", 2520, 3000, 1095, 345, {}, kPoints},
+        // Shown only while a note is chosen, just above the list, so that it covers no note.
+        {"sakujoBotton", K::Button, "削除(&E)", "", 2520, 2895, 1095, 345, {}, kPoints},
         {"OPENCheck1", K::CheckBox, "起動時にスケジュールを表示しない", "", 240, 4290, 3255, 210, {},
          kPoints, false, G, kLightGrey, kBlack},
         {"pass", K::LineEdit, "", "", 4920, 1680, 1095, 270, {}, kPoints, false, G, kLime, kBlack},

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QWindow>
 
 #include "alarms/AlarmPage.h"
 #include "app/Application.h"
@@ -169,13 +170,29 @@ void SettingsWindow::openPasswordDialog() {
     dialog->activateWindow();
 }
 
-// The stored position, pulled back onto a screen when it would leave the window out of sight.
+// The stored position, moved as far as needed to show the whole window on one screen. The
+// window manager's frame is known only once the window is shown; the moves that follow check
+// again with it.
 void SettingsWindow::placeWindow() {
     const int top = StoredValue::toTwips(app_.store().get("set", "tool1top", "0"));
     const int left = StoredValue::toTwips(app_.store().get("set", "tool1left", "0"));
+    move(fittedFramePosition(QRect(QPoint(px(left), px(top)), frameGeometry().size())));
+    placing_ = true;
+}
+
+QPoint SettingsWindow::fittedFramePosition(const QRect& frame) const {
     const ScreenMetrics& screens = app_.platform().screens;
-    const QRect wanted(px(left), px(top), frameGeometry().width(), frameGeometry().height());
-    move(Placement::keepOnScreen(wanted, screens.screens(), screens.primaryScreen()).topLeft());
+    return Placement::wholeOnScreen(frame, screens.screens(), screens.primaryScreen()).topLeft();
+}
+
+void SettingsWindow::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    if (!placing_ || !windowHandle()) return;
+    const QRect frame = windowHandle()->frameGeometry();
+    if (frame.size() == size()) return;
+    placing_ = false;
+    const QPoint fitted = fittedFramePosition(frame);
+    if (fitted != frame.topLeft()) windowHandle()->setFramePosition(fitted);
 }
 
 void SettingsWindow::Save_Click() {

@@ -38,6 +38,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void reject() override;
 
 private:
@@ -47,6 +48,7 @@ private:
     void enableApply();
     void Form_Unload();
     void placeWindow();
+    QPoint fittedFramePosition(const QRect& frame) const;
     void openPasswordDialog();
 
     Application& app_;
@@ -61,4 +63,5 @@ private:
     std::unique_ptr<HelpMode> help_;
     std::unique_ptr<CalendarPage> calendar_;
     bool quitting_ = false;
+    bool placing_ = false;  // until the window manager's frame is known
 };

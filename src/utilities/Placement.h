@@ -10,6 +10,10 @@ namespace Placement {
 // it was as fits; a window that shows at least partly stays where it is.
 QRect keepOnScreen(const QRect& window, const QList<QRect>& screens, const QRect& primary);
 
+// The whole window, frame and title bar included, on the screen that holds most of it (the
+// primary screen when none holds any of it), as near to where it was as fits.
+QRect wholeOnScreen(const QRect& frame, const QList<QRect>& screens, const QRect& primary);
+
 // The clock's recommended left edge in twips near the top right corner, for the screen widths
 // it is known for; none for any other width.
 std::optional<int> recommendedLeft(int screenWidth);

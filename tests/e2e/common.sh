@@ -147,6 +147,12 @@ pixel() {
     convert "$1" -format "%[fx:int(255*$f.r+0.5)] %[fx:int(255*$f.g+0.5)] %[fx:int(255*$f.b+0.5)]" info:
 }
 
+# Prints "r g b" of one pixel of the screen.
+screen_pixel() {
+    shoot "1x1+$1+$2" "$tmp/pixel.png"
+    pixel "$tmp/pixel.png" 0 0
+}
+
 # near "r g b" "R G B" tolerance: every channel within the tolerance.
 near() {
     local -a a b

@@ -14,11 +14,6 @@ set -uo pipefail
 source "$(dirname "$(realpath "$0")")/common.sh" "$@"
 command -v xterm >/dev/null || { fail "xterm is not installed"; finish; }
 
-screen_pixel() {
-    import -window root -crop "1x1+$1+$2" +repage "$tmp/pixel.png"
-    pixel "$tmp/pixel.png" 0 0
-}
-
 # --- The strip among other windows ------------------------------------------------------------
 seed_store "('set','left','9000')" "('set','top','10500')" "('ALM','onoff1','1')" \
     "('ALM','day1','False')" "('ALM','MSG1','e2e alarm')" "('ALM','ALMTIM1','$(time_in 7)')"

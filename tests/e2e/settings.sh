@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end checks of the settings window: a double click on the clock's date opens it, each
-# tab is photographed, Ctrl+Tab and Ctrl+Shift+Tab move between the tabs, and Cancel saves the
-# tab shown last.
+# tab is photographed, Ctrl+Tab and Ctrl+Shift+Tab move between the tabs, Cancel saves the tab
+# shown last, and a window stored beyond the screen's corner opens wholly on the screen.
 #
 #   settings.sh path/to/ZKTIME
 #
@@ -93,5 +93,27 @@ if is_mapped "$clock" || find_window >/dev/null; then
 else
     fail "no clock window after the settings window closed"
 fi
+stop_clock
+
+# --- Stored beyond the screen's corner: the whole window, title bar included, on the screen --
+seed_store "('set','OPENCheck','1')" "('set','tool1left','99999')" "('set','tool1top','99999')"
+start_clock
+clock=$(find_window) || { fail "the clock did not appear"; finish; }
+xdotool mousemove --window "$clock" 40 8 click --repeat 2 --delay 60 1
+sid=$(find_settings) || { fail "no settings window at a stored place off the screen"; finish; }
+sleep 0.5
+frame=$(frame_origin "$sid")
+read -r fx fy <<<"${frame/,/ }"
+read -r ox oy <<<"$(window_origin "$sid" | tr , ' ')"
+# The frame reaches as far beyond the window on the right and at the bottom as on the left.
+if ((fx >= 0 && fy >= 0 && ox + width + (ox - fx) <= 1024 && oy + height + (ox - fx) <= 768)); then
+    pass "stored off the corner, the window and its frame lie on the screen (frame at $frame)"
+else
+    fail "stored off the corner, the frame is at $frame, the window at $ox,$oy"
+fi
+xdotool mousemove --window "$sid" $((2040 / 15 + 40)) $((4800 / 15 + 10)) click 1
+sleep 0.5
+xdotool search --onlyvisible --name "$title" | grep -qx "$sid" &&
+    fail "OK did not close the settings window" || pass "its OK closes it"
 stop_clock
 finish

@@ -235,7 +235,6 @@ void TestLayout::noUnintendedOverlap() {
         {"Label21", {}, true},
         {"HELP", "help_ran", true},
         {"LOCK_B", "lock_ran", true},
-        {"lstShedule", "sakujoBotton", false},
     };
     for (int k = 0; k < 3; ++k)  // the hour and minute boxes stand in the blanks of Label6
         for (int box : {3 * k, 3 * k + 1}) allowed.append({indexed("Label6", k), indexed("Text2", box), false});

@@ -38,25 +38,35 @@ QString gtkItems(const QString& list, const QStringList& uris = {}) {
 class TestUtilities : public QObject {
     Q_OBJECT
 private slots:
+    // The strip stays where any of it shows; the settings window, frame included, comes wholly
+    // onto the screen that holds most of it.
     void keepOnScreen_data() {
         QTest::addColumn<QRect>("window");
         QTest::addColumn<QRect>("expected");
+        QTest::addColumn<QRect>("whole");
         const QRect strip(0, 0, 152, 16);
-        QTest::newRow("inside") << strip.translated(100, 20) << strip.translated(100, 20);
-        QTest::newRow("one pixel showing") << strip.translated(1023, 767) << strip.translated(1023, 767);
-        QTest::newRow("right of all") << strip.translated(5000, 20) << strip.translated(1024 - 152, 20);
-        QTest::newRow("left and below") << strip.translated(-500, 2000) << strip.translated(0, 768 - 16);
-        QTest::newRow("second screen") << strip.translated(1500, 700) << strip.translated(1500, 700);
-        QTest::newRow("gap below second screen")
-            << strip.translated(1500, 1100) << strip.translated(1024 - 152, 768 - 16);
-        QTest::newRow("wider than screen") << QRect(3000, 0, 2000, 16) << QRect(0, 0, 2000, 16);
+        QTest::newRow("inside") << strip.translated(100, 20) << strip.translated(100, 20) << strip.translated(100, 20);
+        QTest::newRow("one pixel showing") << strip.translated(1023, 767) << strip.translated(1023, 767)
+                                           << strip.translated(1024, 767);
+        QTest::newRow("right of all") << strip.translated(5000, 20) << strip.translated(1024 - 152, 20)
+                                      << strip.translated(1024 - 152, 20);
+        QTest::newRow("left and below") << strip.translated(-500, 2000) << strip.translated(0, 768 - 16)
+                                        << strip.translated(0, 768 - 16);
+        QTest::newRow("across two screens, mostly the second") << strip.translated(1000, 700)
+            << strip.translated(1000, 700) << strip.translated(1024, 700);
+        QTest::newRow("gap below second screen") << strip.translated(1500, 1100)
+            << strip.translated(1024 - 152, 768 - 16) << strip.translated(1024 - 152, 768 - 16);
+        QTest::newRow("below the primary") << strip.translated(100, 760) << strip.translated(100, 760)
+                                           << strip.translated(100, 768 - 16);
+        QTest::newRow("wider than screen") << QRect(3000, 0, 2000, 16) << QRect(0, 0, 2000, 16)
+                                           << QRect(0, 0, 2000, 16);
     }
     void keepOnScreen() {
         QFETCH(QRect, window);
-        QFETCH(QRect, expected);
         const QRect primary(0, 0, 1024, 768);
         const QList<QRect> screens = {primary, QRect(1024, 0, 1280, 1024)};
-        QCOMPARE(Placement::keepOnScreen(window, screens, primary), expected);
+        QTEST(Placement::keepOnScreen(window, screens, primary), "expected");
+        QTEST(Placement::wholeOnScreen(window, screens, primary), "whole");
     }
 
     // 1024 is checked through the settings window's button.
