@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QStringList>
+#include <QByteArrayList>
 #include <optional>
 
 #include "platform/FileSystem.h"
 
 // An open folder. Its entries are listed, examined and removed through the handle, so a folder
 // renamed or replaced meanwhile cannot redirect any step; no symbolic link is followed, not
-// even the folder's own name.
+// even the folder's own name. Entry names are the bytes the folder holds, whatever their
+// encoding, so that every entry can be reached by its name.
 class FolderHandle {
 public:
     struct Entry {
@@ -24,10 +25,10 @@ public:
 
     bool isOpen() const { return fd_ >= 0; }
     // The names of its regular files and symbolic links, in byte order.
-    QStringList fileNames() const;
-    std::optional<Entry> entry(const QString& name) const;
+    QByteArrayList fileNames() const;
+    std::optional<Entry> entry(const QByteArray& name) const;
     // Removes the entry itself; a link goes, what it points at stays.
-    Removal remove(const QString& name) const;
+    Removal remove(const QByteArray& name) const;
 
 private:
     int fd_ = -1;

@@ -27,7 +27,7 @@ void clearFolder(const QString& folder, Dialogs& dialogs) {
     const FolderHandle handle(folder);
     if (!handle.isOpen()) return;
     const QSet<FileSystem::FileId> open = FileSystem::filesHeldOpen();
-    for (const QString& name : handle.fileNames()) {
+    for (const QByteArray& name : handle.fileNames()) {
         if (name.startsWith('.')) continue;
         const std::optional<FolderHandle::Entry> entry = handle.entry(name);
         if (!entry || !entry->fileOrLink) continue;  // replaced meanwhile
@@ -41,7 +41,7 @@ void clearFolder(const QString& folder, Dialogs& dialogs) {
 bool clearSharedList(const QString& path) {
     if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) return true;
     const QFileInfo info(path);
-    if (info.isSymLink() && FolderHandle(info.path()).remove(info.fileName()) !=
+    if (info.isSymLink() && FolderHandle(info.path()).remove(QFile::encodeName(info.fileName())) !=
                                 FolderHandle::Removal::Removed)
         return false;
     QSaveFile file(path);

@@ -1,6 +1,9 @@
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -22,6 +25,11 @@ void touch(const QString& path, QFile::Permissions permissions = QFile::ReadOwne
     file.write("x");
     file.close();
     QVERIFY(file.setPermissions(permissions));
+}
+
+const QByteArray kNotUtf8 = "bad\377\376.tmp";
+void touchNotUtf8(const QString& folder) {
+    QCOMPARE(::close(::open(QFile::encodeName(folder) + '/' + kNotUtf8, O_CREAT | O_WRONLY, 0600)), 0);
 }
 
 // What GTK reads from a recently-used list, after adding the URIs to it through GTK.
@@ -110,6 +118,7 @@ private slots:
         touch(t + "/readonly.tmp", QFile::ReadOwner);
         touch(t + "/.hidden.tmp");
         touch(t + "/keep.txt");
+        touchNotUtf8(t);
         touch(elsewhere.path() + "/target.tmp");
         QVERIFY(QFile::link(elsewhere.path() + "/target.tmp", t + "/link.tmp"));
         QVERIFY(QDir().mkpath(t + "/folder.tmp"));
@@ -119,11 +128,12 @@ private slots:
         QVERIFY(held.open(QIODevice::WriteOnly));  // a running program has it open
 
         const TempFileCleaner cleaner(t);
-        const QStringList listed = cleaner.list();
-        QCOMPARE(listed, (QStringList{".hidden.tmp", "a.tmp", "held.tmp", "link.tmp", "readonly.tmp"}));
+        const QByteArrayList listed = cleaner.list();
+        QCOMPARE(listed, (QByteArrayList{".hidden.tmp", "a.tmp", kNotUtf8, "held.tmp", "link.tmp", "readonly.tmp"}));
         int failures = 0;
         const auto outcome = cleaner.clean(listed, [&] { ++failures; });
-        QCOMPARE(outcome.left, QStringList{"held.tmp"});
+        QCOMPARE(outcome.left, QByteArrayList{"held.tmp"});
+        QCOMPARE(cleaner.list(), QByteArrayList{"held.tmp"});
         QCOMPARE(failures, 1);
         QCOMPARE(outcome.inUse, 1);
         QVERIFY(QFile::exists(elsewhere.path() + "/target.tmp"));  // the link went, not its target
@@ -133,7 +143,7 @@ private slots:
         const TempFileCleaner other(t, FileSystem::currentUser() + 1);  // another user runs it
         const auto theirs = other.clean({"theirs.tmp"}, [] {});
         QCOMPARE(theirs.refused, 1);
-        QCOMPARE(theirs.left, QStringList{"theirs.tmp"});
+        QCOMPARE(theirs.left, QByteArrayList{"theirs.tmp"});
     }
 
     // The folder is swapped for another of the same name between listing and deleting.
@@ -146,7 +156,7 @@ private slots:
         QVERIFY(QDir().rename(folder, moved) && QDir().mkpath(folder));
         QVERIFY(QFile::link(moved, moved + ".link"));
         touch(folder + "/x.tmp");
-        QCOMPARE(cleaner.clean(cleaner.list(), [] {}).left, QStringList{});
+        QCOMPARE(cleaner.clean(cleaner.list(), [] {}).left, QByteArrayList{});
         QVERIFY(!QFile::exists(moved + "/x.tmp") && QFile::exists(folder + "/x.tmp"));
         QVERIFY(!TempFileCleaner(moved + ".link").isOpen());
     }
@@ -155,13 +165,20 @@ private slots:
         AppFixture f;
         const QString temp = f.platform.locations.tempFolder();
         touch(temp + "/listed.tmp");
+        touchNotUtf8(temp);
+        QFile held(temp + "/held.tmp");
+        QVERIFY(held.open(QIODevice::WriteOnly));
         QVERIFY(f.start());
         f.app->openSettings();
+        auto* list = f.app->settings()->findChild<QListWidget*>("File1");
+        QCOMPARE(list->item(0)->text(), QStringLiteral("bad\uFFFD\uFFFD.tmp"));
         touch(temp + "/later.tmp");
         f.app->settings()->findChild<QPushButton*>("DeleteT")->click();
         QVERIFY(!QFile::exists(temp + "/listed.tmp"));
         QVERIFY(QFile::exists(temp + "/later.tmp"));
-        QCOMPARE(f.app->settings()->findChild<QListWidget*>("File1")->count(), 0);
+        QCOMPARE(f.app->settings()->findChild<QLabel*>("tmpLabel")->text(),
+                 QStringLiteral("次のファイルは現在使用中の為 消去できません！（2個）"));  // held, later
+        QCOMPARE(f.platform.dialogs.beeps(), 1);
     }
 
     void recentFolder() {
