@@ -24,12 +24,20 @@ public:
     FolderHandle& operator=(const FolderHandle&) = delete;
 
     bool isOpen() const { return fd_ >= 0; }
+    // Why the last step that failed (the opening included) failed, in the system's words.
+    QString errorString() const;
     // The names of its regular files and symbolic links, in byte order.
     QByteArrayList fileNames() const;
     std::optional<Entry> entry(const QByteArray& name) const;
     // Removes the entry itself; a link goes, what it points at stays.
     Removal remove(const QByteArray& name) const;
+    // Writes a new private file beside the named entry and renames it over that entry, so a
+    // reader sees the old contents or the new, and a link is replaced, never what it points at.
+    bool replace(const QByteArray& name, const QByteArray& contents) const;
 
 private:
+    bool failed() const;
+
     int fd_ = -1;
+    mutable int error_ = 0;
 };

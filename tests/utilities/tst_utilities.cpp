@@ -178,7 +178,6 @@ private slots:
         QVERIFY(QFile::exists(temp + "/later.tmp"));
         QCOMPARE(f.app->settings()->findChild<QLabel*>("tmpLabel")->text(),
                  QStringLiteral("次のファイルは現在使用中の為 消去できません！（2個）"));  // held, later
-        QCOMPARE(f.platform.dialogs.beeps(), 1);
     }
 
     void recentFolder() {
@@ -195,7 +194,8 @@ private slots:
         QVERIFY(QFile::link(os.root() + "/tmp", folder + "/folder-link"));
         auto held = std::make_unique<QFile>(folder + "/held");
         QVERIFY(held->open(QIODevice::WriteOnly));
-        RecentDocuments::clear(os.locations, os.dialogs);
+        QCOMPARE(RecentDocuments::clear(os.locations, os.dialogs),
+                 QStringList{folder + ": 使用中のファイルは消去できません"});
         const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
         QCOMPARE(QDir(folder).entryList(everything, QDir::Name),
                  (QStringList{".hidden", "held", "sub"}));
@@ -209,6 +209,20 @@ private slots:
         QCOMPARE(os.dialogs.beeps(), 1);
     }
 
+    void recentFolderLinkTold() {
+        AppFixture f;
+        const QString folder = f.platform.locations.recentDocumentsFolder(), elsewhere = folder + ".d";
+        QVERIFY(QDir().mkpath(elsewhere) && QFile::link(elsewhere, folder));
+        touch(elsewhere + "/a.desktop");
+        const QString told = "最近使ったファイルを消去できませんでした。\r\n" + folder + ": シンボリックリンクのため消去しません";
+        f.platform.dialogs.expect(told);
+        QVERIFY(f.start());
+        f.app->openSettings();
+        f.app->settings()->findChild<QPushButton*>("saikin_button")->click();
+        QCOMPARE(f.platform.dialogs.events(), (QStringList{"beep", "message:" + told}));
+        QVERIFY(QFile::exists(elsewhere + "/a.desktop"));
+    }
+
     void recentList_data() {
         QTest::addColumn<QString>("before");
         QTest::newRow("GTK's own list") << "gtk";
@@ -216,10 +230,14 @@ private slots:
         QTest::newRow("10 MB") << "huge";
         QTest::newRow("link to another file") << "link";
         QTest::newRow("missing") << "missing";
+        QTest::newRow("another user's, mode 000, in my folder") << "theirs";
+        QTest::newRow("in another user's folder") << "their folder";
     }
     void recentList() {
         QFETCH(QString, before);
         TestPlatform os;
+        const bool asNobody = before.startsWith("their");
+        if (asNobody && ::geteuid() != 0) QSKIP("another user's files can be made only by root");
         const QString list = os.locations.recentlyUsedFile(), other = os.root() + "/other";
         QVERIFY(QDir().mkpath(QFileInfo(list).path()));
         QFile file(before == "link" ? other : list);
@@ -231,10 +249,20 @@ private slots:
             file.close();
         }
         if (before == "link") QVERIFY(QFile::link(other, list));
-        RecentDocuments::clear(os.locations, os.dialogs);
-        QCOMPARE(os.dialogs.beeps(), 0);
+        if (asNobody) {  // the list is root's and unreadable; the folder is nobody's in one row
+            QVERIFY(::chmod(QFile::encodeName(os.root()), 0755) == 0 && ::chmod(QFile::encodeName(list), 0) == 0);
+            QCOMPARE(::chown(QFile::encodeName(QFileInfo(list).path()), before == "theirs" ? 65534 : 0, 0), 0);
+            QCOMPARE(::seteuid(65534), 0);
+        }
+        const QStringList failures = RecentDocuments::clear(os.locations, os.dialogs);
+        if (asNobody) QCOMPARE(::seteuid(0), 0);
+        const QString told = before == "their folder" ? list + ": Permission denied" : "";
+        QCOMPARE(failures.join(""), told);
+        QCOMPARE(os.dialogs.beeps(), failures.size());
         QCOMPARE(QFileInfo::exists(list), before != "missing");
-        if (before == "missing") return;
+        if (before == "missing" || !told.isEmpty()) return;
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(list).constData(), &info) == 0 && (info.st_mode & 07777) == 0600);
         QCOMPARE(gtkItems(list), "0");
         QVERIFY(!QFileInfo(list).isSymLink());
         QCOMPARE(QFileInfo(other).size(), before == "link" ? 11 : 0);
