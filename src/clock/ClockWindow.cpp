@@ -378,7 +378,8 @@ void ClockWindow::Label2_DblClick() {
 }
 
 void ClockWindow::saikin_B() {
-    RecentDocuments::clear(app_.platform().locations, app_.platform().dialogs);
+    const Platform& os = app_.platform();
+    RecentDocuments::report(RecentDocuments::clear(os.locations, os.dialogs), os.dialogs, this);
 }
 
 void ClockWindow::Qbutton_Click() {

@@ -50,7 +50,9 @@ void CustomPage::populate() {
 
 void CustomPage::saikinCheck_Click() { emit changed(); }
 
-void CustomPage::saikin_button_Click() { RecentDocuments::clear(locations_, dialogs_); }
+void CustomPage::saikin_button_Click() {
+    RecentDocuments::report(RecentDocuments::clear(locations_, dialogs_), dialogs_, window_);
+}
 
 void CustomPage::boot_Click(bool selected) {
     if (selected) emit changed();

@@ -1,8 +1,7 @@
 #include "utilities/RecentDocuments.h"
 
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
@@ -20,39 +19,66 @@ const char kEmptyList[] =
     "      xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\"\n"
     ">\n"
     "</xbel>\n";
+const QString kNotCleared = QStringLiteral("最近使ったファイルを消去できませんでした。");
+const QString kInUse = QStringLiteral("使用中のファイルは消去できません");
+const QString kLinkedFolder = QStringLiteral("シンボリックリンクのため消去しません");
+
+// A folder that is not there holds nothing; one that is a link is not followed but told.
+QStringList unopened(const QString& folder, const FolderHandle& handle) {
+    const QFileInfo info(folder);
+    if (info.isSymLink()) return {kLinkedFolder};
+    return info.exists() ? QStringList{handle.errorString()} : QStringList{};
+}
 
 // Hidden files, folders and anything else that is not a file or a link stay. A file that a
-// running program holds open counts as in use and stays too.
-void clearFolder(const QString& folder, Dialogs& dialogs) {
+// running program holds open counts as in use and stays too. One reason for each that stays.
+QStringList clearFolder(const QString& folder) {
     const FolderHandle handle(folder);
-    if (!handle.isOpen()) return;
+    if (!handle.isOpen()) return unopened(folder, handle);
     const QSet<FileSystem::FileId> open = FileSystem::filesHeldOpen();
-    for (const QString& name : handle.fileNames()) {
+    QStringList reasons;
+    for (const QByteArray& name : handle.fileNames()) {
         if (name.startsWith('.')) continue;
         const std::optional<FolderHandle::Entry> entry = handle.entry(name);
         if (!entry || !entry->fileOrLink) continue;  // replaced meanwhile
-        if (open.contains(entry->id) || handle.remove(name) != FolderHandle::Removal::Removed)
-            dialogs.beep();
+        if (open.contains(entry->id))
+            reasons << kInUse;
+        else if (handle.remove(name) != FolderHandle::Removal::Removed)
+            reasons << handle.errorString();
     }
+    return reasons;
 }
 
-// Written whole beside the old list and renamed over it, so a reader never sees half a list. A
-// link is replaced by a file of its own; what it pointed at is left as it was.
-bool clearSharedList(const QString& path) {
-    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) return true;
+// Written whole beside the old list and renamed over it, so a reader never sees half a list, and
+// the user replaces a list that another user left or that nobody may read, as the folder is
+// theirs. A link is replaced by a file of its own; what it pointed at is left as it was.
+std::optional<QString> clearSharedList(const QString& path) {
     const QFileInfo info(path);
-    if (info.isSymLink() && FolderHandle(info.path()).remove(info.fileName()) !=
-                                FolderHandle::Removal::Removed)
-        return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(kEmptyList) > 0 && file.commit();
+    if (!info.exists() && !info.isSymLink()) return std::nullopt;
+    // The data folder itself may be a link: some keep it on another disk.
+    const FolderHandle folder(QFileInfo(info.path()).canonicalFilePath());
+    if (folder.isOpen() && folder.replace(QFile::encodeName(info.fileName()), kEmptyList))
+        return std::nullopt;
+    return folder.errorString();
 }
 
 }  // namespace
 
-void clear(const Locations& locations, Dialogs& dialogs) {
-    clearFolder(locations.recentDocumentsFolder(), dialogs);
-    if (!clearSharedList(locations.recentlyUsedFile())) dialogs.beep();
+QStringList clear(const Locations& locations, Dialogs& dialogs) {
+    const QString folder = locations.recentDocumentsFolder(), list = locations.recentlyUsedFile();
+    QStringList failures;
+    for (const QString& reason : clearFolder(folder)) failures << folder + ": " + reason;
+    if (const std::optional<QString> reason = clearSharedList(list))
+        failures << list + ": " + *reason;
+    for (qsizetype i = 0; i < failures.size(); ++i) dialogs.beep();
+    failures.removeDuplicates();
+    return failures;
+}
+
+void report(const QStringList& failures, Dialogs& dialogs, QWidget* parent) {
+    if (failures.isEmpty()) return;
+    dialogs.message(parent, (QStringList{kNotCleared} + failures).join("\r\n"),
+                    Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
 }
 
 }  // namespace RecentDocuments

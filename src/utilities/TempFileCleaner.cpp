@@ -2,18 +2,18 @@
 
 TempFileCleaner::TempFileCleaner(const QString& folder, uint user) : folder_(folder), user_(user) {}
 
-bool TempFileCleaner::isFileOrLink(const QString& name) const {
+bool TempFileCleaner::isFileOrLink(const QByteArray& name) const {
     const auto entry = folder_.entry(name);
     return entry && entry->fileOrLink;
 }
 
-QStringList TempFileCleaner::list() const {
-    QStringList found = folder_.fileNames();
-    found.removeIf([](const QString& name) { return !name.endsWith(".tmp", Qt::CaseInsensitive); });
+QByteArrayList TempFileCleaner::list() const {
+    QByteArrayList found = folder_.fileNames();
+    found.removeIf([](const QByteArray& name) { return !name.toLower().endsWith(".tmp"); });
     return found;
 }
 
-FolderHandle::Removal TempFileCleaner::remove(const QString& name,
+FolderHandle::Removal TempFileCleaner::remove(const QByteArray& name,
                                               const QSet<FileSystem::FileId>& open) const {
     using Removal = FolderHandle::Removal;
     const auto entry = folder_.entry(name);
@@ -24,18 +24,20 @@ FolderHandle::Removal TempFileCleaner::remove(const QString& name,
     return folder_.remove(name);
 }
 
-TempFileCleaner::Outcome TempFileCleaner::clean(const QStringList& names,
+TempFileCleaner::Outcome TempFileCleaner::clean(const QByteArrayList& names,
                                                 const std::function<void()>& onFailure) const {
     using Removal = FolderHandle::Removal;
     const QSet<FileSystem::FileId> open = FileSystem::filesHeldOpen();
     Outcome outcome;
-    for (const QString& name : names) {
+    for (const QByteArray& name : names) {
         const Removal removal = remove(name, open);
         if (removal == Removal::Removed) continue;
         onFailure();
-        outcome.inUse += removal == Removal::Busy;
-        outcome.refused += removal == Removal::NotPermitted;
-        if (isFileOrLink(name)) outcome.left << name;
+        if (!isFileOrLink(name)) continue;  // gone after all, or no longer a file
+        outcome.left << name;
+        ++(removal == Removal::Busy           ? outcome.inUse
+           : removal == Removal::NotPermitted ? outcome.refused
+                                              : outcome.failed);
     }
     return outcome;
 }

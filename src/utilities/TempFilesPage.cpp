@@ -1,6 +1,7 @@
 #include "utilities/TempFilesPage.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -54,20 +55,29 @@ void TempFilesPage::listTempFiles() {
         QStringLiteral("不要なファイル(*.tmp)を %1個 検出しました").arg(File1_->count()));
 }
 
-void TempFilesPage::showList(const QStringList& names) {
+// Each row keeps the name's own bytes, by which it is deleted; a name that is not UTF-8 shows
+// with replacement characters.
+void TempFilesPage::showList(const QByteArrayList& names) {
     File1_->clear();
-    File1_->addItems(names);
+    QStringList shown;
+    shown.reserve(names.size());
+    for (const QByteArray& name : names) shown << QFile::decodeName(name);
+    File1_->addItems(shown);
+    for (int i = 0; i < File1_->count(); ++i) File1_->item(i)->setData(Qt::UserRole, names[i]);
 }
 
 // The old count disappears while the button is held.
 void TempFilesPage::DeleteT_MouseDown() { tmpLabel_->clear(); }
 
 void TempFilesPage::DeleteT_Click() {
-    // Only what the user saw listed is deleted, not what has turned up since.
-    QStringList listed;
-    for (int i = 0; i < File1_->count(); ++i) listed << File1_->item(i)->text();
+    // Only what the user saw listed is deleted, not what has turned up since; the list then
+    // shows what the folder holds, so whatever stayed is counted, whyever it stayed.
+    QByteArrayList listed;
+    for (int i = 0; i < File1_->count(); ++i)
+        listed << File1_->item(i)->data(Qt::UserRole).toByteArray();
     const TempFileCleaner cleaner(locations_.tempFolder());
-    showList(cleaner.clean(listed, [this] { dialogs_.beep(); }).left);
+    cleaner.clean(listed, [this] { dialogs_.beep(); });
+    showList(cleaner.list());
     tmpLabel_->setText(QStringLiteral("次のファイルは現在使用中の為 消去できません！（%1個）")
                            .arg(File1_->count()));
 }

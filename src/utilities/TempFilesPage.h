@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
+#include <QByteArrayList>
 
 class Dialogs;
 class Locations;
@@ -29,7 +29,7 @@ private:
     void ZKTD_Check_Click();
     void DeleteT_MouseDown();
     void DeleteT_Click();
-    void showList(const QStringList& names);
+    void showList(const QByteArrayList& names);
     void registerBootCleanup();
     QString cleanupProgram() const;
 

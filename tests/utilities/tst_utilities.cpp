@@ -1,6 +1,9 @@
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -22,6 +25,11 @@ void touch(const QString& path, QFile::Permissions permissions = QFile::ReadOwne
     file.write("x");
     file.close();
     QVERIFY(file.setPermissions(permissions));
+}
+
+const QByteArray kNotUtf8 = "bad\377\376.tmp";
+void touchNotUtf8(const QString& folder) {
+    QCOMPARE(::close(::open(QFile::encodeName(folder) + '/' + kNotUtf8, O_CREAT | O_WRONLY, 0600)), 0);
 }
 
 // What GTK reads from a recently-used list, after adding the URIs to it through GTK.
@@ -120,6 +128,7 @@ private slots:
         touch(t + "/readonly.tmp", QFile::ReadOwner);
         touch(t + "/.hidden.tmp");
         touch(t + "/keep.txt");
+        touchNotUtf8(t);
         touch(elsewhere.path() + "/target.tmp");
         QVERIFY(QFile::link(elsewhere.path() + "/target.tmp", t + "/link.tmp"));
         QVERIFY(QDir().mkpath(t + "/folder.tmp"));
@@ -129,11 +138,12 @@ private slots:
         QVERIFY(held.open(QIODevice::WriteOnly));  // a running program has it open
 
         const TempFileCleaner cleaner(t);
-        const QStringList listed = cleaner.list();
-        QCOMPARE(listed, (QStringList{".hidden.tmp", "a.tmp", "held.tmp", "link.tmp", "readonly.tmp"}));
+        const QByteArrayList listed = cleaner.list();
+        QCOMPARE(listed, (QByteArrayList{".hidden.tmp", "a.tmp", kNotUtf8, "held.tmp", "link.tmp", "readonly.tmp"}));
         int failures = 0;
         const auto outcome = cleaner.clean(listed, [&] { ++failures; });
-        QCOMPARE(outcome.left, QStringList{"held.tmp"});
+        QCOMPARE(outcome.left, QByteArrayList{"held.tmp"});
+        QCOMPARE(cleaner.list(), QByteArrayList{"held.tmp"});
         QCOMPARE(failures, 1);
         QCOMPARE(outcome.inUse, 1);
         QVERIFY(QFile::exists(elsewhere.path() + "/target.tmp"));  // the link went, not its target
@@ -143,7 +153,7 @@ private slots:
         const TempFileCleaner other(t, FileSystem::currentUser() + 1);  // another user runs it
         const auto theirs = other.clean({"theirs.tmp"}, [] {});
         QCOMPARE(theirs.refused, 1);
-        QCOMPARE(theirs.left, QStringList{"theirs.tmp"});
+        QCOMPARE(theirs.left, QByteArrayList{"theirs.tmp"});
     }
 
     // The folder is swapped for another of the same name between listing and deleting.
@@ -156,7 +166,7 @@ private slots:
         QVERIFY(QDir().rename(folder, moved) && QDir().mkpath(folder));
         QVERIFY(QFile::link(moved, moved + ".link"));
         touch(folder + "/x.tmp");
-        QCOMPARE(cleaner.clean(cleaner.list(), [] {}).left, QStringList{});
+        QCOMPARE(cleaner.clean(cleaner.list(), [] {}).left, QByteArrayList{});
         QVERIFY(!QFile::exists(moved + "/x.tmp") && QFile::exists(folder + "/x.tmp"));
         QVERIFY(!TempFileCleaner(moved + ".link").isOpen());
     }
@@ -165,13 +175,19 @@ private slots:
         AppFixture f;
         const QString temp = f.platform.locations.tempFolder();
         touch(temp + "/listed.tmp");
+        touchNotUtf8(temp);
+        QFile held(temp + "/held.tmp");
+        QVERIFY(held.open(QIODevice::WriteOnly));
         QVERIFY(f.start());
         f.app->openSettings();
+        auto* list = f.app->settings()->findChild<QListWidget*>("File1");
+        QCOMPARE(list->item(0)->text(), QStringLiteral("bad\uFFFD\uFFFD.tmp"));
         touch(temp + "/later.tmp");
         f.app->settings()->findChild<QPushButton*>("DeleteT")->click();
         QVERIFY(!QFile::exists(temp + "/listed.tmp"));
         QVERIFY(QFile::exists(temp + "/later.tmp"));
-        QCOMPARE(f.app->settings()->findChild<QListWidget*>("File1")->count(), 0);
+        QCOMPARE(f.app->settings()->findChild<QLabel*>("tmpLabel")->text(),
+                 QStringLiteral("次のファイルは現在使用中の為 消去できません！（2個）"));  // held, later
     }
 
     void recentFolder() {
@@ -188,7 +204,8 @@ private slots:
         QVERIFY(QFile::link(os.root() + "/tmp", folder + "/folder-link"));
         auto held = std::make_unique<QFile>(folder + "/held");
         QVERIFY(held->open(QIODevice::WriteOnly));
-        RecentDocuments::clear(os.locations, os.dialogs);
+        QCOMPARE(RecentDocuments::clear(os.locations, os.dialogs),
+                 QStringList{folder + ": 使用中のファイルは消去できません"});
         const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
         QCOMPARE(QDir(folder).entryList(everything, QDir::Name),
                  (QStringList{".hidden", "held", "sub"}));
@@ -202,6 +219,20 @@ private slots:
         QCOMPARE(os.dialogs.beeps(), 1);
     }
 
+    void recentFolderLinkTold() {
+        AppFixture f;
+        const QString folder = f.platform.locations.recentDocumentsFolder(), elsewhere = folder + ".d";
+        QVERIFY(QDir().mkpath(elsewhere) && QFile::link(elsewhere, folder));
+        touch(elsewhere + "/a.desktop");
+        const QString told = "最近使ったファイルを消去できませんでした。\r\n" + folder + ": シンボリックリンクのため消去しません";
+        f.platform.dialogs.expect(told);
+        QVERIFY(f.start());
+        f.app->openSettings();
+        f.app->settings()->findChild<QPushButton*>("saikin_button")->click();
+        QCOMPARE(f.platform.dialogs.events(), (QStringList{"beep", "message:" + told}));
+        QVERIFY(QFile::exists(elsewhere + "/a.desktop"));
+    }
+
     void recentList_data() {
         QTest::addColumn<QString>("before");
         QTest::newRow("GTK's own list") << "gtk";
@@ -209,10 +240,14 @@ private slots:
         QTest::newRow("10 MB") << "huge";
         QTest::newRow("link to another file") << "link";
         QTest::newRow("missing") << "missing";
+        QTest::newRow("another user's, mode 000, in my folder") << "theirs";
+        QTest::newRow("in another user's folder") << "their folder";
     }
     void recentList() {
         QFETCH(QString, before);
         TestPlatform os;
+        const bool asNobody = before.startsWith("their");
+        if (asNobody && ::geteuid() != 0) QSKIP("another user's files can be made only by root");
         const QString list = os.locations.recentlyUsedFile(), other = os.root() + "/other";
         QVERIFY(QDir().mkpath(QFileInfo(list).path()));
         QFile file(before == "link" ? other : list);
@@ -224,10 +259,20 @@ private slots:
             file.close();
         }
         if (before == "link") QVERIFY(QFile::link(other, list));
-        RecentDocuments::clear(os.locations, os.dialogs);
-        QCOMPARE(os.dialogs.beeps(), 0);
+        if (asNobody) {  // the list is root's and unreadable; the folder is nobody's in one row
+            QVERIFY(::chmod(QFile::encodeName(os.root()), 0755) == 0 && ::chmod(QFile::encodeName(list), 0) == 0);
+            QCOMPARE(::chown(QFile::encodeName(QFileInfo(list).path()), before == "theirs" ? 65534 : 0, 0), 0);
+            QCOMPARE(::seteuid(65534), 0);
+        }
+        const QStringList failures = RecentDocuments::clear(os.locations, os.dialogs);
+        if (asNobody) QCOMPARE(::seteuid(0), 0);
+        const QString told = before == "their folder" ? list + ": Permission denied" : "";
+        QCOMPARE(failures.join(""), told);
+        QCOMPARE(os.dialogs.beeps(), failures.size());
         QCOMPARE(QFileInfo::exists(list), before != "missing");
-        if (before == "missing") return;
+        if (before == "missing" || !told.isEmpty()) return;
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(list).constData(), &info) == 0 && (info.st_mode & 07777) == 0600);
         QCOMPARE(gtkItems(list), "0");
         QVERIFY(!QFileInfo(list).isSymLink());
         QCOMPARE(QFileInfo(other).size(), before == "link" ? 11 : 0);

@@ -14,10 +14,11 @@ int main(int argc, char* argv[]) {
         err << "ZKtmpdel: cannot open the folder " << folder << "\n";
         return 1;
     }
-    int failures = 0;
-    const TempFileCleaner::Outcome outcome = cleaner.clean(cleaner.list(), [&] { ++failures; });
-    if (failures > 0)
-        err << "ZKtmpdel: kept " << outcome.inUse << " file(s) in use and " << outcome.refused
-            << " file(s) it may not delete\n";
-    return failures == 0 ? 0 : 1;
+    // A file that vanished on its own is no failure here: only what stays is told.
+    const TempFileCleaner::Outcome outcome = cleaner.clean(cleaner.list(), [] {});
+    if (outcome.left.isEmpty()) return 0;
+    err << "ZKtmpdel: kept " << outcome.inUse << " file(s) in use, " << outcome.refused
+        << " file(s) it may not delete and " << outcome.failed
+        << " file(s) it could not delete for another reason\n";
+    return 1;
 }
