@@ -14,8 +14,10 @@ namespace {
 // what names neither is split into words.
 std::optional<QStringList> words(const QString& commandLine) {
     const QFileInfo whole(commandLine);
-    if (whole.isFile() && commandLine.endsWith(".desktop"))
-        return DesktopEntry::execArguments(commandLine);
+    if (whole.isFile() && commandLine.endsWith(".desktop")) {
+        const std::optional<DesktopEntry::Group> entry = DesktopEntry::read(commandLine);
+        return entry ? DesktopEntry::execArguments(*entry) : QStringList();
+    }
     if (whole.isFile() && whole.isExecutable()) return QStringList{commandLine};
     return CommandLine::split(commandLine);
 }
