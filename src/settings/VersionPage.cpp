@@ -6,12 +6,14 @@
 
 #include "platform/Locations.h"
 #include "settings/ControlDef.h"
+#include "settings/SettingsStore.h"
 #include "settings/VersionPictures.h"
 #include "utilities/AutostartEntry.h"
 
-VersionPage::VersionPage(QWidget* window, const Locations& locations)
+VersionPage::VersionPage(QWidget* window, const Locations& locations, SettingsStore& store)
     : window_(window),
       locations_(locations),
+      store_(store),
       Option2_{control<QRadioButton>(window, "Option2(0)"),
                control<QRadioButton>(window, "Option2(1)")} {
     auto* logo = control<QLabel>(window, "Image1");
@@ -44,11 +46,11 @@ void VersionPage::Option2_Click(bool selected) {
 }
 
 // Rewritten on every Apply, so an entry the user removed by hand comes back while "実行する"
-// stays chosen. Failures are not reported.
+// stays chosen.
 void VersionPage::applyStartupChoice() {
     const AutostartEntry entry(locations_.autostartFolder(), AutostartEntry::kClock);
-    if (Option2_[0]->isChecked())
-        entry.write(locations_.programFolder() + "/ZKTIME");
-    else
-        entry.remove();
+    const QString failure = Option2_[0]->isChecked()
+                                ? entry.write(locations_.programFolder() + "/ZKTIME")
+                                : entry.remove();
+    if (!failure.isEmpty()) store_.reportFailure(failure);
 }

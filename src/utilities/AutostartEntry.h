@@ -12,12 +12,15 @@ public:
     // The Exec line as written (quoting kept), or an empty string when the file or the line is
     // missing.
     QString exec() const;
-    bool write(const QString& command) const;
-    bool remove() const;
+    // Each returns why it failed, or an empty string. Nothing to remove is no failure.
+    QString write(const QString& command) const;
+    QString remove() const;
 
     static constexpr const char* kCleanup = "ZKtmpdel";
     static constexpr const char* kClock = "ZORVEK Inc.TIME";
 
 private:
+    QString failure(const QString& reason) const;
+
     QString path_;
 };

@@ -10,6 +10,7 @@
 #include "platform/Locations.h"
 #include "settings/ControlDef.h"
 #include "settings/SettingsRecord.h"
+#include "settings/SettingsStore.h"
 #include "utilities/AutostartEntry.h"
 #include "utilities/TempFileCleaner.h"
 
@@ -31,10 +32,11 @@ const QString kCleanupMissing =
 
 }  // namespace
 
-TempFilesPage::TempFilesPage(QWidget* window, const SettingsRecord& record,
+TempFilesPage::TempFilesPage(QWidget* window, const SettingsRecord& record, SettingsStore& store,
                              const Locations& locations, Dialogs& dialogs)
     : window_(window),
       record_(record),
+      store_(store),
       locations_(locations),
       dialogs_(dialogs),
       tmpLabel_(control<QLabel>(window, "tmpLabel")),
@@ -91,11 +93,9 @@ void TempFilesPage::applyBootCleanup() {
     registerBootCleanup();
 }
 
-// Failures here are silent: the entry's presence is read back at the next start.
 void TempFilesPage::registerBootCleanup() {
     const AutostartEntry entry(locations_.autostartFolder(), AutostartEntry::kCleanup);
-    if (ZKTD_Check_->isChecked())
-        entry.write(cleanupProgram());
-    else if (entry.exists())
-        entry.remove();
+    const QString failure =
+        ZKTD_Check_->isChecked() ? entry.write(cleanupProgram()) : entry.remove();
+    if (!failure.isEmpty()) store_.reportFailure(failure);
 }
