@@ -33,4 +33,5 @@ private:
     const Locations& locations_;
     SettingsStore& store_;
     std::array<QRadioButton*, 2> Option2_;
+    bool startsWithSession_ = false;  // what the autostart entry says, as last read or written
 };

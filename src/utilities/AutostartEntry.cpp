@@ -12,6 +12,12 @@ AutostartEntry::AutostartEntry(const QString& folder, const QString& name)
 
 bool AutostartEntry::exists() const { return QFileInfo::exists(path_); }
 
+bool AutostartEntry::enabled() const {
+    const std::optional<DesktopEntry::Group> entry = DesktopEntry::read(path_);
+    return entry && entry->value("Hidden") != "true" &&
+           entry->value("X-GNOME-Autostart-enabled") != "false";
+}
+
 QString AutostartEntry::exec() const { return DesktopEntry::value(path_, "Exec"); }
 
 QString AutostartEntry::write(const QString& command) const {

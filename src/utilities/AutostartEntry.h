@@ -9,6 +9,9 @@ public:
 
     QString filePath() const { return path_; }
     bool exists() const;
+    // The entry can be read and the desktop has not switched it off (Hidden=true, or
+    // X-GNOME-Autostart-enabled=false as GNOME's settings write it).
+    bool enabled() const;
     // The Exec line as written (quoting kept), or an empty string when the file or the line is
     // missing.
     QString exec() const;

@@ -75,7 +75,8 @@ void TempFilesPage::DeleteT_Click() {
 }
 
 void TempFilesPage::loadBootCleanup() {
-    if (record_.tmpdelRegistered == 1) ZKTD_Check_->setChecked(true);
+    registered_ = record_.tmpdelRegistered == 1;
+    if (registered_) ZKTD_Check_->setChecked(true);
 }
 
 void TempFilesPage::ZKTD_Check_Click() {
@@ -88,14 +89,16 @@ void TempFilesPage::ZKTD_Check_Click() {
     emit changed();
 }
 
+// Only a choice the user changed is written: an entry the desktop switched off stays as it is.
 void TempFilesPage::applyBootCleanup() {
     ZKTD_Check_Click();
-    registerBootCleanup();
+    if (ZKTD_Check_->isChecked() != registered_) registerBootCleanup();
 }
 
 void TempFilesPage::registerBootCleanup() {
     const AutostartEntry entry(locations_.autostartFolder(), AutostartEntry::kCleanup);
-    const QString failure =
-        ZKTD_Check_->isChecked() ? entry.write(cleanupProgram()) : entry.remove();
-    if (!failure.isEmpty()) store_.reportFailure(failure);
+    const bool chosen = ZKTD_Check_->isChecked();
+    const QString failure = chosen ? entry.write(cleanupProgram()) : entry.remove();
+    if (failure.isEmpty()) registered_ = chosen;
+    else store_.reportFailure(failure);
 }

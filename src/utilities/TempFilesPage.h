@@ -42,4 +42,5 @@ private:
     QLabel* tmpLabel_;
     QListWidget* File1_;
     QCheckBox* ZKTD_Check_;
+    bool registered_ = false;  // what the autostart entry says, as last read or written
 };

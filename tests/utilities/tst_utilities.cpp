@@ -102,6 +102,11 @@ private slots:
         QTest::addColumn<bool>("shownOn");
         QTest::addColumn<int>("turned");  // turned round before Apply: 1 start with session, 2 cleanup
         QTest::addColumn<bool>("kept");    // both files still hold the row's text after Apply
+        const QString mine = "[Desktop Entry]\nType=Application\nName=mine\nExec=/x\n";
+        QTest::newRow("on, unrelated Apply") << mine << true << 0 << true;
+        QTest::newRow("Hidden") << mine + "Hidden=true\n" << false << 0 << true;
+        QTest::newRow("GNOME: off") << mine + "X-GNOME-Autostart-enabled=false\n" << false << 0 << true;
+        QTest::newRow("Hidden, turned on") << mine + "Hidden=true\n" << false << 3 << false;
         QTest::newRow("unwritable, session") << "/" << false << 1 << false;
         QTest::newRow("unwritable, cleanup") << "/" << false << 2 << false;
         QTest::newRow("unwritable, both: one message") << "/" << false << 3 << false;
