@@ -109,7 +109,7 @@ void ClockWindow::Form_Load(bool keepCalendarDate) {
 
     const AutostartEntry cleanup(app_.platform().locations.autostartFolder(),
                                  AutostartEntry::kCleanup);
-    record.tmpdelRegistered = cleanup.exec().isEmpty() ? 0 : 1;
+    record.tmpdelRegistered = cleanup.enabled() && !cleanup.exec().isEmpty() ? 1 : 0;
 }
 
 void ClockWindow::setWidthTwips(int width) {

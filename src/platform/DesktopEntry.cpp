@@ -1,6 +1,8 @@
 #include "platform/DesktopEntry.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QStringTokenizer>
 #include <algorithm>
 
 #include "platform/CommandLine.h"
@@ -39,27 +41,46 @@ std::optional<QString> withoutFieldCodes(const QString& word) {
     return kept;
 }
 
-}  // namespace
-
-QString value(const QString& path, const QString& key) {
+// The whole text of a regular file no larger than an entry can be; a larger one is not read.
+std::optional<QString> entryText(const QString& path) {
+    const QFileInfo info(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    bool inEntry = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.startsWith('[')) {
-            inEntry = line == "[Desktop Entry]";
-            continue;
-        }
-        const qsizetype equals = line.indexOf('=');
-        if (inEntry && !line.startsWith('#') && equals > 0 && line.left(equals).trimmed() == key)
-            return unescaped(line.mid(equals + 1).trimmed());
-    }
-    return {};
+    if (!info.isFile() || info.size() > kMaxSize || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // Bounded again: the file may have grown since, or report no size at all.
+    const QByteArray bytes = file.read(kMaxSize + 1);
+    if (bytes.size() > kMaxSize) return std::nullopt;
+    return QString::fromUtf8(bytes);
 }
 
-std::optional<QStringList> execArguments(const QString& path) {
-    const std::optional<QStringList> words = CommandLine::split(value(path, "Exec"));
+}  // namespace
+
+std::optional<Group> read(const QString& path) {
+    const std::optional<QString> text = entryText(path);
+    if (!text) return std::nullopt;
+    Group entry;
+    bool inEntry = false;
+    for (const QStringView raw : qTokenize(*text, u'\n')) {
+        const QStringView line = raw.trimmed();
+        if (line.startsWith(u'[')) {
+            inEntry = line == u"[Desktop Entry]";
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (!inEntry || line.startsWith(u'#') || equals <= 0) continue;
+        const QString key = line.left(equals).trimmed().toString();
+        if (!entry.contains(key))
+            entry.insert(key, unescaped(line.mid(equals + 1).trimmed().toString()));
+    }
+    return entry;
+}
+
+QString value(const QString& path, const QString& key) {
+    return read(path).value_or(Group()).value(key);
+}
+
+std::optional<QStringList> execArguments(const Group& entry) {
+    const std::optional<QStringList> words = CommandLine::split(entry.value("Exec"));
     if (!words) return std::nullopt;
     QStringList arguments;
     for (const QString& word : *words)

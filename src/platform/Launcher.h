@@ -9,8 +9,10 @@ public:
 
     virtual ~Launcher() = default;
     // Never through a shell. A line naming an executable file starts it whole, blanks and all; a
-    // desktop entry starts what its Exec line names; anything else is split into words as a shell
-    // splits them, without expanding anything. An empty line is an invalid argument.
+    // desktop entry starts what its Exec line names, as desktops would start it; anything else is
+    // split into words as a shell splits them, without expanding anything. An empty line is an
+    // invalid argument; a program that is missing, cannot be run or that the entry hides or
+    // leaves out (not an application, Hidden, TryExec not installed) is not found.
     virtual Result start(const QString& commandLine) = 0;
     // Opens the desktop's date-and-time settings; false when none is installed.
     virtual bool openDateTimePanel() = 0;

@@ -75,10 +75,10 @@ void SettingsWindow::createPages() {
     const Platform& os = app_.platform();
     SettingsRecord& record = app_.record();
     SettingsStore& store = app_.store();
-    tempFiles_ = std::make_unique<TempFilesPage>(this, record, os.locations, os.dialogs);
+    tempFiles_ = std::make_unique<TempFilesPage>(this, record, store, os.locations, os.dialogs);
     clockDisplay_ = std::make_unique<ClockDisplayPage>(this, record, store, os.dialogs, os.launcher,
                                                        os.screens);
-    version_ = std::make_unique<VersionPage>(this, os.locations);
+    version_ = std::make_unique<VersionPage>(this, os.locations, store);
     alarms_ = std::make_unique<AlarmPage>(this, record, store, os.dialogs);
     custom_ = std::make_unique<CustomPage>(this, record, store, os.dialogs, os.locations);
     lock_ = std::make_unique<LockPanel>(this, record, store);

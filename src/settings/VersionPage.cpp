@@ -6,12 +6,14 @@
 
 #include "platform/Locations.h"
 #include "settings/ControlDef.h"
+#include "settings/SettingsStore.h"
 #include "settings/VersionPictures.h"
 #include "utilities/AutostartEntry.h"
 
-VersionPage::VersionPage(QWidget* window, const Locations& locations)
+VersionPage::VersionPage(QWidget* window, const Locations& locations, SettingsStore& store)
     : window_(window),
       locations_(locations),
+      store_(store),
       Option2_{control<QRadioButton>(window, "Option2(0)"),
                control<QRadioButton>(window, "Option2(1)")} {
     auto* logo = control<QLabel>(window, "Image1");
@@ -35,20 +37,22 @@ QString VersionPage::versionText() {
 void VersionPage::loadVersion() { control<QLabel>(window_, "lblVersion")->setText(versionText()); }
 
 void VersionPage::loadStartupChoice() {
-    if (!AutostartEntry(locations_.autostartFolder(), AutostartEntry::kClock).exists())
-        Option2_[1]->setChecked(true);
+    startsWithSession_ =
+        AutostartEntry(locations_.autostartFolder(), AutostartEntry::kClock).enabled();
+    if (!startsWithSession_) Option2_[1]->setChecked(true);
 }
 
 void VersionPage::Option2_Click(bool selected) {
     if (selected) emit changed();
 }
 
-// Rewritten on every Apply, so an entry the user removed by hand comes back while "実行する"
-// stays chosen. Failures are not reported.
+// Only a choice the user changed is written: an entry the desktop switched off stays as it is.
 void VersionPage::applyStartupChoice() {
+    const bool chosen = Option2_[0]->isChecked();
+    if (chosen == startsWithSession_) return;
     const AutostartEntry entry(locations_.autostartFolder(), AutostartEntry::kClock);
-    if (Option2_[0]->isChecked())
-        entry.write(locations_.programFolder() + "/ZKTIME");
-    else
-        entry.remove();
+    const QString failure =
+        chosen ? entry.write(locations_.programFolder() + "/ZKTIME") : entry.remove();
+    if (failure.isEmpty()) startsWithSession_ = chosen;
+    else store_.reportFailure(failure);
 }

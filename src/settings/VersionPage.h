@@ -7,13 +7,14 @@
 class Locations;
 class QRadioButton;
 class QWidget;
+class SettingsStore;
 
 // The version tab: the program's version, its pictures, start with the desktop session, and
 // the button that ends the program.
 class VersionPage : public QObject {
     Q_OBJECT
 public:
-    VersionPage(QWidget* window, const Locations& locations);
+    VersionPage(QWidget* window, const Locations& locations, SettingsStore& store);
 
     void loadVersion();
     void loadStartupChoice();
@@ -30,5 +31,7 @@ private:
 
     QWidget* window_;
     const Locations& locations_;
+    SettingsStore& store_;
     std::array<QRadioButton*, 2> Option2_;
+    bool startsWithSession_ = false;  // what the autostart entry says, as last read or written
 };

@@ -11,6 +11,7 @@
 #include "platform/Locations.h"
 #include "settings/ControlDef.h"
 #include "settings/SettingsRecord.h"
+#include "settings/SettingsStore.h"
 #include "utilities/AutostartEntry.h"
 #include "utilities/TempFileCleaner.h"
 
@@ -32,10 +33,11 @@ const QString kCleanupMissing =
 
 }  // namespace
 
-TempFilesPage::TempFilesPage(QWidget* window, const SettingsRecord& record,
+TempFilesPage::TempFilesPage(QWidget* window, const SettingsRecord& record, SettingsStore& store,
                              const Locations& locations, Dialogs& dialogs)
     : window_(window),
       record_(record),
+      store_(store),
       locations_(locations),
       dialogs_(dialogs),
       tmpLabel_(control<QLabel>(window, "tmpLabel")),
@@ -83,7 +85,8 @@ void TempFilesPage::DeleteT_Click() {
 }
 
 void TempFilesPage::loadBootCleanup() {
-    if (record_.tmpdelRegistered == 1) ZKTD_Check_->setChecked(true);
+    registered_ = record_.tmpdelRegistered == 1;
+    if (registered_) ZKTD_Check_->setChecked(true);
 }
 
 void TempFilesPage::ZKTD_Check_Click() {
@@ -96,16 +99,16 @@ void TempFilesPage::ZKTD_Check_Click() {
     emit changed();
 }
 
+// Only a choice the user changed is written: an entry the desktop switched off stays as it is.
 void TempFilesPage::applyBootCleanup() {
     ZKTD_Check_Click();
-    registerBootCleanup();
+    if (ZKTD_Check_->isChecked() != registered_) registerBootCleanup();
 }
 
-// Failures here are silent: the entry's presence is read back at the next start.
 void TempFilesPage::registerBootCleanup() {
     const AutostartEntry entry(locations_.autostartFolder(), AutostartEntry::kCleanup);
-    if (ZKTD_Check_->isChecked())
-        entry.write(cleanupProgram());
-    else if (entry.exists())
-        entry.remove();
+    const bool chosen = ZKTD_Check_->isChecked();
+    const QString failure = chosen ? entry.write(cleanupProgram()) : entry.remove();
+    if (failure.isEmpty()) registered_ = chosen;
+    else store_.reportFailure(failure);
 }

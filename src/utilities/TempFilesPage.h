@@ -9,14 +9,15 @@ class QCheckBox;
 class QLabel;
 class QListWidget;
 class QWidget;
+class SettingsStore;
 struct SettingsRecord;
 
 // The temporary-files tab: the leftover "*.tmp" files and the cleanup at every login.
 class TempFilesPage : public QObject {
     Q_OBJECT
 public:
-    TempFilesPage(QWidget* window, const SettingsRecord& record, const Locations& locations,
-                  Dialogs& dialogs);
+    TempFilesPage(QWidget* window, const SettingsRecord& record, SettingsStore& store,
+                  const Locations& locations, Dialogs& dialogs);
 
     void listTempFiles();
     void loadBootCleanup();
@@ -35,9 +36,11 @@ private:
 
     QWidget* window_;
     const SettingsRecord& record_;
+    SettingsStore& store_;
     const Locations& locations_;
     Dialogs& dialogs_;
     QLabel* tmpLabel_;
     QListWidget* File1_;
     QCheckBox* ZKTD_Check_;
+    bool registered_ = false;  // what the autostart entry says, as last read or written
 };

@@ -8,25 +8,33 @@
 #include "platform/LockFileLifecycle.h"
 #include "platform/ProcessLauncher.h"
 
-// The real launcher starts a real script that writes the arguments it was given, one per line.
-// The one-copy lock is tried in real folders of the modes a session may have.
+// The launcher resolves lines in a real folder, and its starts are recorded instead of run. The
+// one-copy lock is tried in real folders of the modes a session may have.
 class TestPlatform : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir home_;
     QString settingsFolder() const { return home_.path() + "/config/ZORVEK Inc.TIME"; }
+    QString tools() const { return home_.path() + "/My Tools"; }
 
 private slots:
+    // A program on PATH, a file that is none, and a working folder not to look for programs in.
+    void initTestCase() {
+        QVERIFY(QDir().mkpath(tools()) && QFile(home_.path() + "/text").open(QIODevice::WriteOnly));
+        QVERIFY(QFile::copy("/bin/true", tools() + "/run me"));
+        qputenv("PATH", QFile::encodeName(tools() + ":" + qEnvironmentVariable("PATH")));
+        QDir::setCurrent(home_.path());
+    }
     void init() {
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_.path() + "/config"));
         qunsetenv("XDG_RUNTIME_DIR");
     }
     void launch_data() {
-        QTest::addColumn<QString>("line");  // %1 is the test's folder
+        QTest::addColumn<QString>("line");  // or a desktop entry's text; %1 is the test's folder
         QTest::addColumn<int>("result");
-        QTest::addColumn<QString>("arguments");  // what the script got, when started
+        QTest::addColumn<QString>("arguments");  // what "run me" got, one a line, when started
         const QString run = "%1/My Tools/run me";
-        QTest::newRow("blanks in the path") << run << 0 << "\n";  // printf with no words
+        QTest::newRow("blanks in the path") << run << 0 << "\n";
         QTest::newRow("quoted, with arguments")
             << "'" + run + "' a\\ b \"c \\\"d\\\"\" 'e\\f' ''" << 0 << "a b\nc \"d\"\ne\\f\n\n";
         QTest::newRow("operators are plain words")
@@ -34,43 +42,43 @@ private slots:
             << ";\ntouch\n%1/evil\n&&\nrm\n-rf\n~\n|\nx\n";
         QTest::newRow("nothing expanded") << "\"" + run + "\" $(touch %1/evil) `touch` $HOME *" << 0
                                           << "$(touch\n%1/evil)\n`touch`\n$HOME\n*\n";
-        QTest::newRow("desktop entry") << "%1/app.desktop" << 0 << "--flag\n100%\n";
-        QTest::newRow("desktop entry without Exec") << "%1/none.desktop" << 53 << "";
+        const QString app =
+            "[Desktop Entry]\nType=Application\nExec=\"" + run + "\" %U --flag 100%%\n";
+        QTest::newRow("desktop entry") << app << 0 << "--flag\n100%\n";
+        QTest::newRow("entry: NoDisplay, TryExec there")
+            << app + "NoDisplay=true\nTryExec=" + run + "\n" << 0 << "--flag\n100%\n";
+        QTest::newRow("entry: on PATH") << QString(app).replace(run, "run me") << 0 << "--flag\n100%\n";
+        QTest::newRow("entry: a link") << QString(app).replace("Application", "Link") << 53 << "";
+        QTest::newRow("entry: hidden") << app + "Hidden=true\n" << 53 << "";
+        QTest::newRow("entry: TryExec missing") << app + "TryExec=zk-not-installed\n" << 53 << "";
+        QTest::newRow("entry: relative program") << QString(app).replace("%1/", "./") << 53 << "";
+        QTest::newRow("entry over 1 MiB") << app + "#" + QString(2 << 20, 'x') << 53 << "";
+        QTest::newRow("entry without Exec") << "[Desktop Entry]\nType=Application\n" << 53 << "";
         QTest::newRow("empty") << "" << 5 << "";
         QTest::newRow("quote left open") << "'" + run << 5 << "";
         QTest::newRow("NUL") << run + QChar(0) + "x" << 5 << "";
         QTest::newRow("missing file") << "%1/My Tools/gone" << 53 << "";
+        QTest::newRow("not executable") << "%1/text" << 53 << "";
         QTest::newRow("a folder") << "%1" << 53 << "";
         QTest::newRow("shell words only") << "; rm -rf ~" << 53 << "";
         QTest::newRow("10,000 characters") << "/" + QString(9999, 'a') << 53 << "";
     }
     void launch() {
         QFETCH(QString, line);
-        QFETCH(int, result);
         QFETCH(QString, arguments);
-        QTemporaryDir dir;
-        QDir().mkpath(dir.path() + "/My Tools");
-        QFile script(dir.path() + "/My Tools/run me");
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/got.part\"\n"
-                     "mv \"$(dirname \"$0\")/got.part\" \"$(dirname \"$0\")/got\"\n");
-        script.setPermissions(script.permissions() | QFile::ExeOwner);
-        script.close();
-        QFile entry(dir.path() + "/app.desktop");
-        QVERIFY(entry.open(QIODevice::WriteOnly));
-        entry.write("[Desktop Entry]\nType=Application\nName=x\n"
-                    "Exec=\"" + dir.path().toUtf8() + "/My Tools/run me\" %U --flag 100%%\n");
-        entry.close();
-        QFile(dir.path() + "/none.desktop").open(QIODevice::WriteOnly);
-
-        ProcessLauncher launcher;
-        QCOMPARE(int(launcher.start(line.replace("%1", dir.path()))), result);
-        if (result != Launcher::Started) return;  // refused before anything was started
-        QFile got(dir.path() + "/My Tools/got");
-        QTRY_VERIFY(got.exists());
-        QVERIFY(got.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(got.readAll()), QString(arguments).replace("%1", dir.path()));
-        QVERIFY(!QFile::exists(dir.path() + "/evil"));
+        line.replace("%1", home_.path());
+        if (line.startsWith("[Desktop Entry]")) {
+            QFile entry(home_.path() + "/app.desktop");
+            QVERIFY(entry.open(QIODevice::WriteOnly) && entry.write(line.toUtf8()) > 0);
+            line = entry.fileName();
+        }
+        QString got;
+        ProcessLauncher launcher([&](const QString& program, const QStringList& arguments) {
+            got = arguments.join('\n') + '\n';
+            return program == tools() + "/run me";  // anything else fails to start
+        });
+        QTEST(int(launcher.start(line)), "result");
+        QCOMPARE(got, arguments.replace("%1", home_.path()));
     }
 
     // Copies started with and without a runtime folder see each other's lock; a lock whose owner

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -101,24 +102,57 @@ private slots:
         for (const char* name : {AutostartEntry::kClock, AutostartEntry::kCleanup}) {
             const AutostartEntry entry(dir.path(), name);
             const QString program = folder + (name == AutostartEntry::kClock ? "/ZKTIME" : "/ZKtmpdel");
-            QVERIFY(entry.write(program));
+            QCOMPARE(entry.write(program), QString());
             QProcess validate;
             validate.setProcessChannelMode(QProcess::MergedChannels);
             validate.start("desktop-file-validate", {entry.filePath()});
             QVERIFY(validate.waitForFinished());
             const QString said = QString::fromUtf8(validate.readAll());
             QVERIFY2(validate.exitCode() == 0 && !said.contains("error"), qPrintable(said));
-            QCOMPARE(DesktopEntry::execArguments(entry.filePath()), QStringList{program});
+            QCOMPARE(DesktopEntry::execArguments(*DesktopEntry::read(entry.filePath())),
+                     QStringList{program});
         }
     }
 
-    void autostartRemove() {
-        QTemporaryDir dir;
-        const AutostartEntry entry(dir.path(), AutostartEntry::kCleanup);
-        QVERIFY(!entry.remove());
-        QVERIFY(entry.write("/x/ZKtmpdel"));
-        QVERIFY(entry.remove());
-        QVERIFY(!entry.exists());
+    // The row's text is in both entries; "/" puts a plain file, unwritable even for root, there.
+    void autostartStates_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("shownOn");
+        QTest::addColumn<int>("turned");  // turned round before Apply: 1 start with session, 2 cleanup
+        QTest::addColumn<bool>("kept");    // both files still hold the row's text after Apply
+        const QString mine = "[Desktop Entry]\nType=Application\nName=mine\nExec=/x\n";
+        QTest::newRow("on, unrelated Apply") << mine << true << 0 << true;
+        QTest::newRow("Hidden") << mine + "Hidden=true\n" << false << 0 << true;
+        QTest::newRow("GNOME: off") << mine + "X-GNOME-Autostart-enabled=false\n" << false << 0 << true;
+        QTest::newRow("Hidden, turned on") << mine + "Hidden=true\n" << false << 3 << false;
+        QTest::newRow("unwritable, session") << "/" << false << 1 << false;
+        QTest::newRow("unwritable, cleanup") << "/" << false << 2 << false;
+        QTest::newRow("unwritable, both: one message") << "/" << false << 3 << false;
+    }
+    void autostartStates() {
+        QFETCH(QString, entry);
+        QFETCH(int, turned);
+        AppFixture f;
+        const QString folder = f.platform.locations.autostartFolder();
+        const QStringList files = {folder + "/ZORVEK Inc.TIME.desktop", folder + "/ZKtmpdel.desktop"};
+        QVERIFY(QFile::copy("/bin/true", f.platform.locations.programFolder() + "/ZKtmpdel"));
+        if (entry == "/") QVERIFY(QDir().rmdir(folder) && QFile(folder).open(QFile::WriteOnly));
+        for (const QString& name : files)
+            if (QFile file(name); file.open(QIODevice::WriteOnly)) file.write(entry.toUtf8());
+        f.platform.dialogs.allowPrefix("設定を保存できませんでした。\r\n" + folder + "/");
+        QVERIFY(f.start());
+        f.app->openSettings();
+        auto button = [&f](const char* id) { return f.app->settings()->findChild<QAbstractButton*>(id); };
+        QTEST(button("Option2(0)")->isChecked(), "shownOn");
+        QTEST(button("ZKTD_Check")->isChecked(), "shownOn");
+        if (turned & 1) button(button("Option2(0)")->isChecked() ? "Option2(1)" : "Option2(0)")->click();
+        if (turned & 2) button("ZKTD_Check")->click();
+        f.app->settings()->Save_Click();
+        QCOMPARE(f.platform.dialogs.shown().size(), entry == "/" ? 1 : 0);
+        for (const QString& name : files) {
+            QFile file(name);
+            QTEST(file.open(QIODevice::ReadOnly) && file.readAll() == entry.toUtf8(), "kept");
+        }
     }
 
     void cleanerDeletesOnlyUnusedFiles() {
