@@ -1,6 +1,7 @@
 #include "platform/EventSound.h"
 
 #include <canberra.h>
+#include <dlfcn.h>
 
 #include <QApplication>
 
@@ -10,7 +11,37 @@ const char* eventId(EventSound::Event event) {
     return event == EventSound::Event::AlarmClock ? "alarm-clock-elapsed" : "bell";
 }
 
+template <typename Function>
+bool resolve(void* library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
 }  // namespace
+
+// Loaded at the first sound: linked to the program, the library and the five it needs would be
+// loaded at every start, and by every second copy that only ends at once. Kept loaded, as its
+// sound server's thread may outlive the context by a moment.
+struct EventSound::Canberra {
+    decltype(&ca_context_create) create = nullptr;
+    decltype(&ca_context_change_props) changeProps = nullptr;
+    decltype(&ca_context_play_full) play = nullptr;
+    decltype(&ca_context_destroy) destroy = nullptr;
+    decltype(&ca_proplist_create) newProperties = nullptr;
+    decltype(&ca_proplist_sets) setProperty = nullptr;
+    decltype(&ca_proplist_destroy) deleteProperties = nullptr;
+
+    bool load() {
+        void* library = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
+        return library && resolve(library, "ca_context_create", create) &&
+               resolve(library, "ca_context_change_props", changeProps) &&
+               resolve(library, "ca_context_play_full", play) &&
+               resolve(library, "ca_context_destroy", destroy) &&
+               resolve(library, "ca_proplist_create", newProperties) &&
+               resolve(library, "ca_proplist_sets", setProperty) &&
+               resolve(library, "ca_proplist_destroy", deleteProperties);
+    }
+};
 
 EventSound::~EventSound() {
     QObject::disconnect(quitting_);
@@ -41,10 +72,11 @@ void EventSound::stop() {
 
 // The context is made and destroyed on this thread: opening it may wait for the sound server.
 void EventSound::run() {
+    Canberra canberra;
     ca_context* context = nullptr;
-    if (ca_context_create(&context) == CA_SUCCESS)
-        ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "ZORVEK Inc.TIME",
-                                CA_PROP_APPLICATION_ID, "com.zorvek.ZKTIME", nullptr);
+    if (canberra.load() && canberra.create(&context) == CA_SUCCESS)
+        canberra.changeProps(context, CA_PROP_APPLICATION_NAME, "ZORVEK Inc.TIME",
+                             CA_PROP_APPLICATION_ID, "com.zorvek.ZKTIME", nullptr);
     for (;;) {
         std::unique_lock lock(mutex_);
         wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
@@ -52,19 +84,19 @@ void EventSound::run() {
         const Event event = queue_.front();
         queue_.pop_front();
         lock.unlock();
-        playNow(context, event);
+        playNow(canberra, context, event);
     }
     stopped_ = true;  // callbacks of sounds cut short by the destroy below ring nothing
-    if (context) ca_context_destroy(context);
+    if (context) canberra.destroy(context);
 }
 
-void EventSound::playNow(ca_context* context, Event event) {
+void EventSound::playNow(const Canberra& canberra, ca_context* context, Event event) {
     ca_proplist* properties = nullptr;
-    int result = context ? ca_proplist_create(&properties) : CA_ERROR_STATE;
+    int result = context ? canberra.newProperties(&properties) : CA_ERROR_STATE;
     if (result == CA_SUCCESS) {
-        ca_proplist_sets(properties, CA_PROP_EVENT_ID, eventId(event));
-        result = ca_context_play_full(context, 0, properties, &EventSound::finished, this);
-        ca_proplist_destroy(properties);
+        canberra.setProperty(properties, CA_PROP_EVENT_ID, eventId(event));
+        result = canberra.play(context, 0, properties, &EventSound::finished, this);
+        canberra.deleteProperties(properties);
     }
     if (result != CA_SUCCESS) ringXBell();
 }

@@ -29,8 +29,10 @@ public:
     void stop();
 
 private:
+    struct Canberra;
+
     void run();
-    void playNow(ca_context* context, Event event);
+    void playNow(const Canberra& canberra, ca_context* context, Event event);
     static void finished(ca_context* context, uint32_t id, int error, void* self);
     void ringXBell();
 
