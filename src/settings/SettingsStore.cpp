@@ -71,16 +71,74 @@ SettingsStore::SettingsStore(const QString& path) : path_(path) {
     FileSystem::makePrivateFolder(QFileInfo(path).path());
     if (!QFileInfo::exists(path)) createPrivateFile(path);
     Verdict verdict = openStore();
-    if (verdict == Verdict::Damaged && keepAside()) {
-        createPrivateFile(path);
-        verdict = openStore();
-        if (verdict == Verdict::Writable) report_.salvaged = salvage(report_.damagedCopy);
-    }
+    if (verdict == Verdict::Damaged) verdict = replaceDamaged();
     if (verdict != Verdict::Damaged) tightenFiles();
     if (verdict != Verdict::Writable) fallBackToReading();
 }
 
-SettingsStore::~SettingsStore() { sqlite3_close(db_); }
+SettingsStore::~SettingsStore() {
+    {
+        std::lock_guard lock(checkerMutex_);
+        if (checkerDb_) sqlite3_interrupt(checkerDb_);  // the program ends: no need to finish
+    }
+    if (checker_.joinable()) checker_.join();
+    sqlite3_close(db_);
+}
+
+// The file is kept aside and a fresh store takes its place, with every value that can still be
+// read from it.
+SettingsStore::Verdict SettingsStore::replaceDamaged() {
+    if (!keepAside()) return Verdict::Damaged;
+    createPrivateFile(path_);
+    const Verdict verdict = openStore();
+    if (verdict == Verdict::Writable) report_.salvaged = salvage(report_.damagedCopy);
+    return verdict;
+}
+
+// Reads every page, which takes as long as the store is large: done on its own connection, off
+// the thread that starts the clock.
+void SettingsStore::checkInBackground() {
+    if (pages_ != PageCheck::NotStarted || !report_.writable) return;
+    pages_ = PageCheck::Running;
+    checker_ = std::thread([this] {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(QFile::encodeName(path_).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+        {
+            std::lock_guard lock(checkerMutex_);
+            checkerDb_ = db;
+        }
+        pageVerdict_ = checkPages(db);
+        {
+            std::lock_guard lock(checkerMutex_);
+            checkerDb_ = nullptr;
+        }
+        sqlite3_close(db);
+        QMetaObject::invokeMethod(&notifier_, [this] { settlePageCheck(); }, Qt::QueuedConnection);
+    });
+}
+
+// Before the first write of the session the pages are known to be sound: checked now, or the
+// background check waited for. A damaged store is replaced and reported before anything is
+// written to it.
+void SettingsStore::settlePageCheck() {
+    if (pages_ == PageCheck::Settled || settling_) return;
+    settling_ = true;
+    if (pages_ == PageCheck::NotStarted) pageVerdict_ = checkPages(db_);
+    if (checker_.joinable()) checker_.join();
+    pages_ = PageCheck::Settled;
+    if (pageVerdict_ == Verdict::Damaged) {
+        if (replaceDamaged() == Verdict::Writable) tightenFiles();
+        else fallBackToReading();
+        if (damageFound_) damageFound_();
+    }
+    if (report_.writable) startWriting();
+    settling_ = false;
+}
+
+bool SettingsStore::startWriting() {
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
+    return exec("PRAGMA journal_mode=WAL");
+}
 
 bool SettingsStore::openFile(int flags, const QString& uri) {
     sqlite3_close(db_);
@@ -99,22 +157,37 @@ SettingsStore::Verdict SettingsStore::openStore() {
     const Verdict verdict = check();
     if (verdict != Verdict::Writable) return verdict;
     if (!openFile(SQLITE_OPEN_READWRITE, path_)) return Verdict::Unusable;
-    if (!(exec("PRAGMA journal_mode=WAL") && exec("PRAGMA synchronous=FULL") && exec(kSchema)))
+    // Closing must not merge the WAL into a file that may yet be kept aside as damaged.
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    // Nothing is written to a file whose pages are not yet known to be sound: only a new file is
+    // given its table and WAL journal now; another gets its WAL at the first write.
+    const bool fresh = firstText("SELECT count(*) FROM sqlite_schema") == "0";
+    if (fresh) pages_ = PageCheck::Settled;
+    if (!(exec("PRAGMA synchronous=FULL") && (!fresh || startWriting()) && exec(kSchema)))
         return Verdict::Unusable;
     if (sqlite3_db_readonly(db_, "main") != 1) return Verdict::Writable;
     report_.problem = path_ + ": " + sqlite3_errstr(SQLITE_READONLY);
     return Verdict::Unusable;
 }
 
-// Whether the open file can serve as the store: intact, and holding the settings table or
-// nothing at all.
+// Whether the open file can serve as the store: a database, holding the settings table or
+// nothing at all. Its pages are checked later (checkPages).
 SettingsStore::Verdict SettingsStore::check() {
-    Statement quick(db_, "PRAGMA quick_check");
-    int rc = quick.ok() ? quick.step() : sqlite3_errcode(db_);
+    Statement probe(db_, "SELECT count(*) FROM sqlite_schema");
+    const int rc = probe.ok() ? probe.step() : sqlite3_errcode(db_);
+    if (rc != SQLITE_ROW) return isDamage(rc) ? Verdict::Damaged : Verdict::Unusable;
+    return schemaFits() ? Verdict::Writable : Verdict::Damaged;
+}
+
+// Damaged, or Writable when every page reads as it should; Unusable when the check could not
+// run (the file locked, the check interrupted): nothing is then kept aside.
+SettingsStore::Verdict SettingsStore::checkPages(sqlite3* db) {
+    Statement quick(db, "PRAGMA quick_check");
+    int rc = quick.ok() ? quick.step() : sqlite3_errcode(db);
     for (; rc == SQLITE_ROW; rc = quick.step())
         if (quick.text(0) != QLatin1String("ok")) return Verdict::Damaged;
     if (rc != SQLITE_DONE) return isDamage(rc) ? Verdict::Damaged : Verdict::Unusable;
-    return schemaFits() ? Verdict::Writable : Verdict::Damaged;
+    return Verdict::Writable;
 }
 
 bool SettingsStore::schemaFits() {
@@ -254,6 +327,7 @@ bool SettingsStore::deleteKey(const QString& section, const QString& key) {
 }
 
 bool SettingsStore::changeRows(const char* sql, const QList<QByteArray>& args, bool mustChange) {
+    settlePageCheck();
     if (!report_.writable) return fail(report_.problem);
     Statement statement(db_, sql);
     if (!statement.ok()) return fail(QString::fromUtf8(sqlite3_errmsg(db_)));
@@ -269,6 +343,7 @@ bool SettingsStore::changeRows(const char* sql, const QList<QByteArray>& args, b
 
 bool SettingsStore::transaction(const std::function<bool()>& steps) {
     if (transactionDepth_ > 0) return steps();
+    settlePageCheck();
     if (!report_.writable) return fail(report_.problem);
     if (!exec("BEGIN IMMEDIATE")) return fail(QString::fromUtf8(sqlite3_errmsg(db_)));
     ++transactionDepth_;

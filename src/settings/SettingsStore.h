@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
+#include <atomic>
 #include <functional>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 struct sqlite3;
 
@@ -45,6 +49,12 @@ public:
 
     const OpenReport& openReport() const { return report_; }
 
+    // Opening reads only what it must; whether every page of the file is sound is checked here,
+    // on a thread of its own, or at the latest before the first write. A damaged file is then
+    // kept aside and salvaged as at opening (openReport says so), and the handler is called.
+    void checkInBackground();
+    void onDamageFound(std::function<void()> handler) { damageFound_ = std::move(handler); }
+
     QString get(const QString& section, const QString& key, const QString& fallback) const;
     bool save(const QString& section, const QString& key, const QString& value);
     // The stored bytes as they are, for a value written back unchanged: a value that is not
@@ -67,10 +77,15 @@ public:
 
 private:
     enum class Verdict { Writable, Damaged, Unusable };
+    enum class PageCheck { NotStarted, Running, Settled };
 
     bool openFile(int flags, const QString& uri);
     Verdict openStore();
     Verdict check();
+    static Verdict checkPages(sqlite3* db);
+    void settlePageCheck();
+    bool startWriting();
+    Verdict replaceDamaged();
     bool schemaFits();
     bool keepAside();
     int salvage(const QString& copy);
@@ -91,4 +106,13 @@ private:
     int actionDepth_ = 0;
     bool actionFailed_ = false;
     std::function<void(const QString&)> writeFailed_;
+
+    PageCheck pages_ = PageCheck::NotStarted;
+    std::atomic<Verdict> pageVerdict_ = Verdict::Writable;
+    bool settling_ = false;
+    std::thread checker_;
+    std::mutex checkerMutex_;
+    sqlite3* checkerDb_ = nullptr;  // while the check runs, so that it can be cut short
+    QObject notifier_;              // the check's end is handled on the thread that made the store
+    std::function<void()> damageFound_;
 };
