@@ -20,4 +20,12 @@ QIcon icon() {
     return icon;
 }
 
+QIcon forWindows() {
+    static const QString name = QStringLiteral("com.zorvek.ZKTIME");
+    if (QIcon::hasThemeIcon(name)) return QIcon::fromTheme(name);
+    QIcon drawn;
+    for (int size : {16, 32, 48}) drawn.addPixmap(picture(size));
+    return drawn;
+}
+
 }  // namespace ProgramIcon

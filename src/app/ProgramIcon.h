@@ -19,4 +19,9 @@ QPixmap picture(int size);
 // Drawn for each of the usual sizes.
 QIcon icon();
 
+// What the windows that the task bar and window switching show carry: the installed icon
+// theme's, by name, so that the desktop draws it from its own files; drawn at the small sizes a
+// task bar uses where none is installed. The clock strip, which no task bar shows, carries none.
+QIcon forWindows();
+
 }  // namespace ProgramIcon

@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("ZKTIME");
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(ProgramIcon::icon());
+    desktop.dialogs().setWindowIcon(&ProgramIcon::forWindows);
 
     Application app(desktop.services());
     if (!app.start()) return 0;

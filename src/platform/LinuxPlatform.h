@@ -15,6 +15,7 @@ public:
     Platform services() {
         return {clock_, dialogs_, power_, launcher_, locations_, screens_, lifecycle_};
     }
+    QtDialogs& dialogs() { return dialogs_; }
 
 private:
     SystemClock clock_;

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <QIcon>
+#include <functional>
+
 #include "platform/Dialogs.h"
 #include "platform/EventSound.h"
 
 class QtDialogs : public Dialogs {
 public:
+    // The icon of a message box that stands on its own, in the task bar; asked for only then.
+    void setWindowIcon(std::function<QIcon()> icon) { icon_ = std::move(icon); }
+
     Answer message(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
     void beep() override;
     void alarmSound() override;
@@ -13,4 +19,5 @@ public:
 
 private:
     EventSound sound_;
+    std::function<QIcon()> icon_;
 };

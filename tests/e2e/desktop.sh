@@ -32,11 +32,9 @@ if [[ $(xprop -id "$wid" WM_HINTS) == *"accepts input or input focus: False"* ]]
 else
     fail "the strip accepts the keyboard focus: $(xprop -id "$wid" WM_HINTS | tr -s '\n\t' ' ')"
 fi
-if [[ $(xprop -id "$wid" _NET_WM_ICON) == *"Icon (16 x 16)"* ]]; then
-    pass "the strip carries the program icon"
-else
-    fail "no program icon on the strip"
-fi
+# No task bar shows it: an icon would only be sent to the X server at every start.
+[[ $(xprop -id "$wid" _NET_WM_ICON) != *"Icon ("* ]] && pass "the strip carries no icon" ||
+    fail "the strip carries an icon"
 
 if [[ $wm == openbox ]]; then
     before=$(focused_window)
