@@ -1,6 +1,11 @@
 #include "app/Application.h"
 
+#include <QPixmapCache>
+#include <QTimer>
+
+#include "app/ProgramIcon.h"
 #include "clock/ClockWindow.h"
+#include "platform/Memory.h"
 #include "platform/WindowManager.h"
 #include "schedule/TodayView.h"
 #include "settings/SettingsStore.h"
@@ -24,7 +29,9 @@ bool Application::start() {
     if (platform_.lifecycle.otherInstanceRunning()) return false;
     store_ = std::make_unique<SettingsStore>(platform_.locations.settingsFile());
     store_->onWriteFailure([this](const QString& reason) { reportWriteFailure(reason); });
-    announceStore();
+    store_->onDamageFound([this] { announceDamage(); });
+    announceDamage();
+    announceUnwritable();
     loadClock(false);
     return true;
 }
@@ -40,6 +47,8 @@ void Application::loadClock(bool keepCalendarDate) {
     clock_ = std::make_unique<ClockWindow>(*this);
     QObject::connect(clock_.get(), &ClockWindow::ringStarted, [this] { dialogs_.hold(); });
     QObject::connect(clock_.get(), &ClockWindow::ringConfirmed, [this] { dialogs_.release(); });
+    // The store's full check waits until the clock is on the screen.
+    QObject::connect(clock_.get(), &ClockWindow::firstPainted, [this] { store_->checkInBackground(); });
     clock_->Form_Load(keepCalendarDate);
 }
 
@@ -51,6 +60,7 @@ void Application::reloadClock(bool keepCalendarDate) {
 void Application::offerTodayView() {
     ++todayViewOffers_;
     todayView_ = new TodayView(platform_.clock, *store_, record_, calendar_, platform_.screens);
+    todayView_->setWindowIcon(ProgramIcon::forWindows());
     todayView_->Form_Load();
     todayView_->show();
 }
@@ -65,6 +75,7 @@ void Application::openSettings() {
     const bool open = settings_;
     if (!open) {
         settings_ = new SettingsWindow(*this);
+        settings_->setWindowIcon(ProgramIcon::forWindows());
         settings_->Form_Load();
     }
     settings_->show();
@@ -74,18 +85,28 @@ void Application::openSettings() {
     if (open) WindowManager::activate(settings_->winId());
 }
 
+// The style's pixmaps of a closed window are keyed by its palettes, which no later window
+// shares: dropped with it, instead of filling the cache to its limit. The memory the window held
+// goes back once it is deleted.
 void Application::settingsClosed() {
     if (settings_) settings_->deleteLater();
+    QPixmapCache::clear();
+    QTimer::singleShot(0, &Memory::returnFreed);
 }
 
 void Application::endProgram() { platform_.lifecycle.endProgram(); }
 
-// Once at start: a store file kept aside, or a store that cannot keep what the user changes.
-void Application::announceStore() {
+// A store file kept aside, at start or when the full check found it damaged.
+void Application::announceDamage() {
     const SettingsStore::OpenReport& report = store_->openReport();
     if (!report.damagedCopy.isEmpty())
         warn(UiText::storeDamaged + "\r\n" + report.damagedCopy + "\r\n" +
              UiText::valuesSalvaged.arg(report.salvaged));
+}
+
+// Once at start: a store that cannot keep what the user changes.
+void Application::announceUnwritable() {
+    const SettingsStore::OpenReport& report = store_->openReport();
     if (!report.writable) warn(UiText::storeReadOnly + "\r\n" + report.problem);
 }
 

@@ -55,7 +55,8 @@ public:
     int scheduleShown = 0;
 
 private:
-    void announceStore();
+    void announceDamage();
+    void announceUnwritable();
     void reportWriteFailure(const QString& reason);
     void warn(const QString& text);
 

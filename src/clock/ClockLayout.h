@@ -12,8 +12,12 @@ inline constexpr int kNarrowWidth = 2280;  // twips: date and time only
 inline constexpr int kWideWidth = 2805;    // twips: with the exit and restart controls
 inline constexpr double kWindowPoints = 12;
 
-// The clock window's controls, from back to front.
-const std::vector<ControlDef>& controls();
+// The clock window's controls, from back to front, in three groups: the date and time, shown
+// from the start; the exit and restart controls, made only for a strip wide enough for them; the
+// alarm's lines, made at the first ring. What is not made loads no font.
+const std::vector<ControlDef>& stripControls();
+const std::vector<ControlDef>& exitControls();
+const std::vector<ControlDef>& alarmControls();
 
 // Where the alarm's title, message and confirm button stand on the window that fills a screen.
 struct AlarmLines {

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QTimer>
+#include <utility>
 #include <QWindow>
 
 #include "alarms/AlarmRules.h"
@@ -52,37 +54,23 @@ ClockWindow::ClockWindow(Application& app)
     Image1_ = new GradientPicture(this);
     Image1_->setObjectName("Image1");
     Image1_->setGeometry(pxRect(0, 0, ClockLayout::kWideWidth, ClockLayout::kHeight));
-    buildControls(this, ClockLayout::controls());
+    buildControls(this, ClockLayout::stripControls());
     Label1_ = findChild<QLabel*>("Label1");
     Label2_ = findChild<QLabel*>("Label2");
-    alarmTitle_ = findChild<QLabel*>("Label3(1)");
-    alarmMessage_ = findChild<QLabel*>("Label3(0)");
-    RLabel_ = findChild<QLabel*>("RLabel");
-    QLabel_ = findChild<QLabel*>("QLabel");
-    Rbutton_ = findChild<QPushButton*>("Rbutton");
-    Qbutton_ = findChild<QPushButton*>("Qbutton");
-    Command1_ = findChild<QPushButton*>("Command1");
     Label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     // Fixed sizes: a new text then only repaints the label, with no layout pass each second.
-    for (QLabel* label : {Label1_, Label2_}) label->setFixedSize(label->size());
-    for (QLabel* line : {alarmTitle_, alarmMessage_}) {
-        line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        line->setWordWrap(true);
+    for (QLabel* label : {Label1_, Label2_}) {
+        label->setFixedSize(label->size());
+        setTextColour(label, SystemColours::titleBarText());
+        label->installEventFilter(this);
     }
-    for (QWidget* w : {static_cast<QWidget*>(Label1_), static_cast<QWidget*>(Label2_),
-                       static_cast<QWidget*>(alarmTitle_), static_cast<QWidget*>(alarmMessage_)})
-        setTextColour(w, SystemColours::titleBarText());
-    setTextColour(RLabel_, SystemColours::buttonFace());
-    setTextColour(QLabel_, SystemColours::buttonFace());
-    connectMouse();
-
-    connect(Command1_, &QPushButton::clicked, this, &ClockWindow::Command1_Click);
+    hideTimer_ = new TickScheduler(app_.platform().clock, this);
+    connect(hideTimer_, &TickScheduler::tick, this, &ClockWindow::HideTimer_Timer);
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, this, &ClockWindow::enterPressed);
     }
-    for (QPushButton* button : findChildren<QPushButton*>()) button->setFocusPolicy(Qt::NoFocus);
 
     tick_ = new TickScheduler(app_.platform().clock, this);
     connect(tick_, &TickScheduler::tick, this, &ClockWindow::Timer1_Timer);
@@ -127,10 +115,45 @@ void ClockWindow::setExitButtonsVisible(bool visible) {
 // Only a strip widened for them shows R and Q, so a narrow strip filling the screen for an alarm
 // does not reveal them either.
 void ClockWindow::showExitControls() {
+    if (exitControls_ && !RLabel_) buildExitControls();
+    if (!RLabel_) return;
     Rbutton_->setVisible(exitControls_ && buttonType_);
     Qbutton_->setVisible(exitControls_ && buttonType_);
     RLabel_->setVisible(exitControls_ && !buttonType_);
     QLabel_->setVisible(exitControls_ && !buttonType_);
+}
+
+// No button of the strip takes the focus, so that a key typed just as an alarm takes the focus
+// presses none of them.
+void ClockWindow::buildExitControls() {
+    buildControls(this, ClockLayout::exitControls());
+    RLabel_ = findChild<QLabel*>("RLabel");
+    QLabel_ = findChild<QLabel*>("QLabel");
+    Rbutton_ = findChild<QPushButton*>("Rbutton");
+    Qbutton_ = findChild<QPushButton*>("Qbutton");
+    for (QLabel* label : {RLabel_, QLabel_}) {
+        setTextColour(label, exitLabelColour_);
+        label->installEventFilter(this);
+    }
+    for (QPushButton* button : {Rbutton_, Qbutton_}) button->setFocusPolicy(Qt::NoFocus);
+    connect(Qbutton_, &QPushButton::clicked, this, &ClockWindow::Qbutton_Click);
+    connect(Rbutton_, &QPushButton::clicked, this, &ClockWindow::Rbutton_Click);
+}
+
+void ClockWindow::buildAlarmControls() {
+    buildControls(this, ClockLayout::alarmControls());
+    alarmTitle_ = findChild<QLabel*>("Label3(1)");
+    alarmMessage_ = findChild<QLabel*>("Label3(0)");
+    Command1_ = findChild<QPushButton*>("Command1");
+    for (QLabel* line : {alarmTitle_, alarmMessage_}) {
+        line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        line->setWordWrap(true);
+        setTextColour(line, SystemColours::titleBarText());
+        line->show();
+    }
+    Command1_->setFocusPolicy(Qt::NoFocus);
+    Command1_->show();
+    connect(Command1_, &QPushButton::clicked, this, &ClockWindow::Command1_Click);
 }
 
 void ClockWindow::moveTwips(int left, int top) { move(px(left), px(top)); }
@@ -151,8 +174,11 @@ void ClockWindow::ApplyClockColours() {
     const QColor small = titleBar ? SystemColours::buttonFace() : QColor(Qt::black);
     setTextColour(Label1_, text);
     setTextColour(Label2_, text);
-    setTextColour(RLabel_, small);
-    setTextColour(QLabel_, small);
+    exitLabelColour_ = small;
+    if (RLabel_) {
+        setTextColour(RLabel_, small);
+        setTextColour(QLabel_, small);
+    }
     Image1_->setVisible(!titleBar);
 }
 
@@ -209,6 +235,7 @@ void ClockWindow::ring(int slot) {
     app_.platform().dialogs.alarmSound();
     // Read before the window manager hears of the ring, which may focus the strip at once.
     if (!isActiveWindow()) focusBefore_ = WindowManager::focusedWindow();
+    if (!alarmTitle_) buildAlarmControls();
     acceptFocus(true);
     maximise();
     alarmMessage_->setText(alarm.message);
@@ -299,16 +326,13 @@ void ClockWindow::Command1_Click() {
         WindowManager::setState(winId(), WindowManager::State::Above, false);
 }
 
-void ClockWindow::connectMouse() {
-    for (QLabel* label : {Label1_, Label2_, QLabel_, RLabel_}) label->installEventFilter(this);
-    connect(Qbutton_, &QPushButton::clicked, this, &ClockWindow::Qbutton_Click);
-    connect(Rbutton_, &QPushButton::clicked, this, &ClockWindow::Rbutton_Click);
-    hideTimer_ = new TickScheduler(app_.platform().clock, this);
-    connect(hideTimer_, &TickScheduler::tick, this, &ClockWindow::HideTimer_Timer);
-}
-
 bool ClockWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+        // Told once the time's first drawing is on its way to the screen, not while it is made.
+        case QEvent::Paint:
+            if (watched == Label2_ && !std::exchange(painted_, true))
+                QTimer::singleShot(0, this, &ClockWindow::firstPainted);
+            return false;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
@@ -323,8 +347,8 @@ bool ClockWindow::mouseEvent(QObject* watched, QEvent::Type type, Qt::MouseButto
     if (type != QEvent::MouseButtonDblClick || button != Qt::LeftButton) return true;
     if (watched == Label1_) Label1_DblClick();
     else if (watched == Label2_) Label2_DblClick();
-    else if (watched == QLabel_) QLabel_DblClick();
-    else if (watched == RLabel_) RLabel_DblClick();
+    else if (watched == QLabel_ && QLabel_) QLabel_DblClick();
+    else if (watched == RLabel_ && RLabel_) RLabel_DblClick();
     return true;
 }
 

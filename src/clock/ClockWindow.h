@@ -5,6 +5,8 @@
 #include <QDeadlineTimer>
 #include <QWidget>
 
+#include "clock/SystemColours.h"
+
 class Application;
 class GradientPicture;
 class QLabel;
@@ -51,6 +53,8 @@ public:
     static constexpr int kEnterIgnoredMs = 500;
 
 signals:
+    // Once, when the strip is on the screen and its first drawing is done.
+    void firstPainted();
     // From the first moment of a ring to its confirmation.
     void ringStarted();
     void ringConfirmed();
@@ -73,7 +77,8 @@ private:
     void enterPressed();
     void setTextColour(QWidget* widget, const QColor& colour);
 
-    void connectMouse();
+    void buildExitControls();
+    void buildAlarmControls();
     bool mouseEvent(QObject* watched, QEvent::Type type, Qt::MouseButton button);
     bool Label1_MouseDown(Qt::MouseButton button);
     void Label1_MouseUp();
@@ -91,17 +96,20 @@ private:
     GradientPicture* Image1_;
     QLabel* Label1_;
     QLabel* Label2_;
-    QLabel* alarmTitle_;    // Label3(1)
-    QLabel* alarmMessage_;  // Label3(0)
-    QLabel* RLabel_;
-    QLabel* QLabel_;
-    QPushButton* Rbutton_;
-    QPushButton* Qbutton_;
-    QPushButton* Command1_;
+    // Made when first needed, null until then.
+    QLabel* alarmTitle_ = nullptr;    // Label3(1)
+    QLabel* alarmMessage_ = nullptr;  // Label3(0)
+    QLabel* RLabel_ = nullptr;
+    QLabel* QLabel_ = nullptr;
+    QPushButton* Rbutton_ = nullptr;
+    QPushButton* Qbutton_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+    QColor exitLabelColour_ = SystemColours::buttonFace();
     QRect stripGeometry_;
     bool maximised_ = false;
     TickScheduler* hideTimer_ = nullptr;
     QDateTime hiddenSince_;     // whole seconds; invalid while the strip is shown
+    bool painted_ = false;
     bool exitControls_ = false;  // the strip is wide enough for R and Q
     bool buttonType_ = false;    // R and Q as buttons (single click), else as labels
     WId focusBefore_ = 0;  // the window that had the focus before the alarm took it

@@ -31,7 +31,16 @@ struct AppFixture {
     T* control(const QString& name) {
         return app->clock()->findChild<T*>(name);
     }
-    QString text(const QString& name) { return control<QLabel>(name)->text(); }
+    // The text of a label, empty where it has not been made.
+    QString text(const QString& name) {
+        const QLabel* label = control<QLabel>(name);
+        return label ? label->text() : QString();
+    }
+    // Shown, where it has been made at all.
+    bool shown(const QString& name) {
+        const QWidget* widget = control(name);
+        return widget && widget->isVisible();
+    }
     QString stored(const QString& section, const QString& key) {
         return app->store().get(section, key, "<missing>");
     }

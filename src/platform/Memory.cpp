@@ -1,0 +1,5 @@
+#include "platform/Memory.h"
+
+#include <malloc.h>
+
+void Memory::returnFreed() { malloc_trim(0); }
