@@ -2,8 +2,8 @@
 
 #include <QDate>
 
-#include "schedule/DateSection.h"
-#include "settings/SettingsStore.h"
+#include "core/DateSection.h"
+#include "core/SettingsStore.h"
 
 // Two notes and a colour on every date from 2017 to 2026, as a store used for years holds them.
 inline void seedTenYearsOfNotes(const QString& storePath) {

@@ -11,7 +11,7 @@
 #include "TestPlatform.h"
 #include "app/Application.h"
 #include "schedule/CalendarPage.h"
-#include "schedule/CalendarState.h"
+#include "core/CalendarState.h"
 #include "settings/SettingsWindow.h"
 
 int main(int argc, char* argv[]) {

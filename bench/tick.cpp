@@ -17,7 +17,7 @@
 #include "app/Application.h"
 #include "clock/ClockWindow.h"
 #include "platform/SystemClock.h"
-#include "settings/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "settings/LayoutTable.h"
+#include "widgets/LayoutTable.h"
 
 namespace AlarmLayout {
 

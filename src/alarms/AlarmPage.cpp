@@ -5,11 +5,11 @@
 #include <QRadioButton>
 
 #include "platform/Dialogs.h"
-#include "settings/ControlDef.h"
-#include "settings/LayoutTable.h"
-#include "settings/SettingsRecord.h"
-#include "settings/SettingsStore.h"
-#include "settings/StoredValue.h"
+#include "widgets/ControlDef.h"
+#include "widgets/LayoutTable.h"
+#include "core/SettingsRecord.h"
+#include "core/SettingsStore.h"
+#include "core/StoredValue.h"
 
 using LayoutTable::indexed;
 

@@ -8,9 +8,9 @@
 #include "platform/Memory.h"
 #include "platform/WindowManager.h"
 #include "schedule/TodayView.h"
-#include "settings/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "settings/SettingsWindow.h"
-#include "settings/UiText.h"
+#include "core/UiText.h"
 
 Application::Application(const Platform& platform)
     : dialogs_(platform.dialogs),

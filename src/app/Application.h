@@ -3,11 +3,11 @@
 #include <QPointer>
 #include <memory>
 
-#include "alarms/AlarmMonitor.h"
+#include "core/AlarmMonitor.h"
 #include "app/DeferringDialogs.h"
 #include "platform/Platform.h"
-#include "schedule/CalendarState.h"
-#include "settings/SettingsRecord.h"
+#include "core/CalendarState.h"
+#include "core/SettingsRecord.h"
 
 class ClockWindow;
 class SettingsStore;

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "settings/VersionPictures.h"
+#include "widgets/VersionPictures.h"
 
 namespace ProgramIcon {
 

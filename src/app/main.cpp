@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/ProgramIcon.h"
+#include "core/UiText.h"
 #include "platform/LinuxPlatform.h"
 
 namespace {
@@ -19,7 +20,7 @@ void prepareQt() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    LinuxPlatform desktop;
+    LinuxPlatform desktop(UiText::appTitle);
     // A second copy ends before it loads the windowing toolkit, which is most of what it costs.
     if (desktop.services().lifecycle.otherInstanceRunning()) return 0;
 

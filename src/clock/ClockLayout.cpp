@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "settings/Twips.h"
+#include "core/Twips.h"
 
 namespace ClockLayout {
 

@@ -3,13 +3,10 @@
 #include <QRect>
 #include <vector>
 
-#include "settings/ControlDef.h"
+#include "widgets/ControlDef.h"
 
 namespace ClockLayout {
 
-inline constexpr int kHeight = 240;        // twips: the strip
-inline constexpr int kNarrowWidth = 2280;  // twips: date and time only
-inline constexpr int kWideWidth = 2805;    // twips: with the exit and restart controls
 inline constexpr double kWindowPoints = 12;
 
 // The clock window's controls, from back to front, in three groups: the date and time, shown

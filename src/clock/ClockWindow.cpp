@@ -11,20 +11,20 @@
 #include <utility>
 #include <QWindow>
 
-#include "alarms/AlarmRules.h"
+#include "core/AlarmRules.h"
 #include "app/Application.h"
 #include "clock/ClockLayout.h"
 #include "clock/GradientPicture.h"
-#include "clock/SystemColours.h"
+#include "widgets/SystemColours.h"
 #include "clock/TickScheduler.h"
 #include "platform/WindowManager.h"
-#include "settings/Fonts.h"
-#include "settings/SettingsStore.h"
-#include "settings/StoredValue.h"
-#include "settings/Twips.h"
-#include "utilities/AutostartEntry.h"
-#include "utilities/Placement.h"
-#include "utilities/RecentDocuments.h"
+#include "widgets/Fonts.h"
+#include "core/SettingsStore.h"
+#include "core/StoredValue.h"
+#include "core/Twips.h"
+#include "core/AutostartEntry.h"
+#include "core/Placement.h"
+#include "core/RecentDocuments.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ ClockWindow::ClockWindow(Application& app)
 
     Image1_ = new GradientPicture(this);
     Image1_->setObjectName("Image1");
-    Image1_->setGeometry(pxRect(0, 0, ClockLayout::kWideWidth, ClockLayout::kHeight));
+    Image1_->setGeometry(pxRect(0, 0, Placement::kWideStripWidth, Placement::kStripHeight));
     buildControls(this, ClockLayout::stripControls());
     Label1_ = findChild<QLabel*>("Label1");
     Label2_ = findChild<QLabel*>("Label2");
@@ -86,7 +86,7 @@ void ClockWindow::Form_Load(bool keepCalendarDate) {
     if (record.OPENCheck == 0 && app_.scheduleShown == 0) app_.offerTodayView();
     app_.scheduleShown = 1;
 
-    setWidthTwips(record.RQ == 1 ? ClockLayout::kWideWidth : ClockLayout::kNarrowWidth);
+    setWidthTwips(record.RQ == 1 ? Placement::kWideStripWidth : Placement::kStripWidth);
     const QRect stored(px(record.left), px(record.top), width(), height());
     const ScreenMetrics& screens = app_.platform().screens;
     move(Placement::keepOnScreen(stored, screens.screens(), screens.primaryScreen()).topLeft());
@@ -101,9 +101,9 @@ void ClockWindow::Form_Load(bool keepCalendarDate) {
 }
 
 void ClockWindow::setWidthTwips(int width) {
-    setFixedSize(px(width), px(ClockLayout::kHeight));
-    Image1_->resize(px(width), px(ClockLayout::kHeight));
-    exitControls_ = width == ClockLayout::kWideWidth;
+    setFixedSize(px(width), px(Placement::kStripHeight));
+    Image1_->resize(px(width), px(Placement::kStripHeight));
+    exitControls_ = width == Placement::kWideStripWidth;
     showExitControls();
 }
 

@@ -5,7 +5,7 @@
 #include <QDeadlineTimer>
 #include <QWidget>
 
-#include "clock/SystemColours.h"
+#include "widgets/SystemColours.h"
 
 class Application;
 class GradientPicture;

@@ -4,14 +4,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "lock/LockRules.h"
+#include "core/LockRules.h"
 #include "lock/PasswordBox.h"
-#include "schedule/LabelMouse.h"
-#include "settings/ControlDef.h"
-#include "settings/Lamp.h"
-#include "settings/LayoutTable.h"
-#include "settings/SettingsRecord.h"
-#include "settings/SettingsStore.h"
+#include "widgets/LabelMouse.h"
+#include "widgets/ControlDef.h"
+#include "widgets/Lamp.h"
+#include "widgets/LayoutTable.h"
+#include "core/SettingsRecord.h"
+#include "core/SettingsStore.h"
 
 namespace {
 const QString kCancelled = QStringLiteral("操作は\r\nキャンセルされました");

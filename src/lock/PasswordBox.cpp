@@ -4,7 +4,7 @@
 #include <QProxyStyle>
 #include <QValidator>
 
-#include "lock/LockRules.h"
+#include "core/LockRules.h"
 
 namespace {
 

@@ -5,14 +5,14 @@
 #include <QPushButton>
 #include <QWindow>
 
-#include "lock/LockRules.h"
+#include "core/LockRules.h"
 #include "lock/PasswordBox.h"
 #include "platform/Dialogs.h"
-#include "settings/Fonts.h"
-#include "settings/LayoutTable.h"
-#include "settings/SettingsRecord.h"
-#include "settings/SettingsStore.h"
-#include "settings/Twips.h"
+#include "widgets/Fonts.h"
+#include "widgets/LayoutTable.h"
+#include "core/SettingsRecord.h"
+#include "core/SettingsStore.h"
+#include "core/Twips.h"
 
 namespace {
 

@@ -12,6 +12,9 @@
 // Owns the real services of a Linux desktop session.
 class LinuxPlatform {
 public:
+    // title: the program's name, which message boxes carry.
+    explicit LinuxPlatform(const QString& title) : dialogs_(title) {}
+
     Platform services() {
         return {clock_, dialogs_, power_, launcher_, locations_, screens_, lifecycle_};
     }

@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "settings/UiText.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ QMessageBox::StandardButtons toQt(Dialogs::Buttons buttons) {
 
 Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& text, Buttons buttons,
                                    Icon icon) {
-    QMessageBox box(toQt(icon), UiText::appTitle, text, toQt(buttons), parent);
+    QMessageBox box(toQt(icon), title_, text, toQt(buttons), parent);
     if (!parent && icon_) box.setWindowIcon(icon_());
     switch (box.exec()) {
         case QMessageBox::Cancel: return Answer::Cancel;

@@ -8,6 +8,9 @@
 
 class QtDialogs : public Dialogs {
 public:
+    // title: of every message box.
+    explicit QtDialogs(QString title) : title_(std::move(title)) {}
+
     // The icon of a message box that stands on its own, in the task bar; asked for only then.
     void setWindowIcon(std::function<QIcon()> icon) { icon_ = std::move(icon); }
 
@@ -18,6 +21,7 @@ public:
     QString openFile(QWidget* parent, const QString& folder) override;
 
 private:
+    QString title_;
     EventSound sound_;
     std::function<QIcon()> icon_;
 };

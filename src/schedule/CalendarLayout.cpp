@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <utility>
 
-#include "settings/LayoutTable.h"
+#include "widgets/LayoutTable.h"
 
 namespace CalendarLayout {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "settings/ControlDef.h"
+#include "widgets/ControlDef.h"
 
 class QMenu;
 class QWidget;

@@ -6,17 +6,17 @@
 
 #include "platform/Clock.h"
 #include "schedule/CalendarLayout.h"
-#include "schedule/CalendarState.h"
+#include "core/CalendarState.h"
 #include "schedule/DateColours.h"
-#include "schedule/DateSection.h"
-#include "schedule/LabelMouse.h"
-#include "schedule/MonthLayout.h"
+#include "core/DateSection.h"
+#include "widgets/LabelMouse.h"
+#include "core/MonthLayout.h"
 #include "schedule/ScheduleNotes.h"
-#include "schedule/TextColour.h"
-#include "settings/ControlDef.h"
-#include "settings/LayoutTable.h"
-#include "settings/SettingsRecord.h"
-#include "settings/SettingsStore.h"
+#include "widgets/TextColour.h"
+#include "widgets/ControlDef.h"
+#include "widgets/LayoutTable.h"
+#include "core/SettingsRecord.h"
+#include "core/SettingsStore.h"
 
 using namespace LayoutTable;
 

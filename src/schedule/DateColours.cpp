@@ -5,13 +5,13 @@
 #include <QMenu>
 
 #include "platform/Dialogs.h"
-#include "schedule/CalendarState.h"
-#include "schedule/DateSection.h"
-#include "schedule/LabelMouse.h"
-#include "schedule/TextColour.h"
-#include "settings/LayoutTable.h"
-#include "settings/SettingsRecord.h"
-#include "settings/SettingsStore.h"
+#include "core/CalendarState.h"
+#include "core/DateSection.h"
+#include "widgets/LabelMouse.h"
+#include "widgets/TextColour.h"
+#include "widgets/LayoutTable.h"
+#include "core/SettingsRecord.h"
+#include "core/SettingsStore.h"
 
 namespace {
 const QString kHasNotes = QStringLiteral("スケジュールが入力されています\r\n");

@@ -6,11 +6,11 @@
 #include <QPushButton>
 
 #include "platform/Dialogs.h"
-#include "schedule/CalendarState.h"
+#include "core/CalendarState.h"
 #include "schedule/DateColours.h"
-#include "schedule/DateSection.h"
-#include "settings/ControlDef.h"
-#include "settings/SettingsStore.h"
+#include "core/DateSection.h"
+#include "widgets/ControlDef.h"
+#include "core/SettingsStore.h"
 
 namespace {
 const QString kSelectDate = QStringLiteral("日付を指定してください");

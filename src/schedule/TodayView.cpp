@@ -7,14 +7,14 @@
 
 #include "platform/Clock.h"
 #include "platform/ScreenMetrics.h"
-#include "schedule/CalendarState.h"
-#include "schedule/DateSection.h"
-#include "settings/Fonts.h"
-#include "settings/LayoutTable.h"
-#include "settings/SettingsRecord.h"
-#include "settings/SettingsStore.h"
-#include "settings/Twips.h"
-#include "settings/VersionPictures.h"
+#include "core/CalendarState.h"
+#include "core/DateSection.h"
+#include "widgets/Fonts.h"
+#include "widgets/LayoutTable.h"
+#include "core/SettingsRecord.h"
+#include "core/SettingsStore.h"
+#include "core/Twips.h"
+#include "widgets/VersionPictures.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QTimer>
 
-#include "schedule/TodayAnimation.h"
+#include "core/TodayAnimation.h"
 
 class Clock;
 class QCheckBox;

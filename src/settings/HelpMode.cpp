@@ -3,8 +3,8 @@
 #include <QPushButton>
 
 #include "lock/LockPanel.h"
-#include "settings/Lamp.h"
-#include "settings/LayoutTable.h"
+#include "widgets/Lamp.h"
+#include "widgets/LayoutTable.h"
 
 namespace {
 

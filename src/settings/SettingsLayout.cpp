@@ -4,8 +4,8 @@
 
 #include "alarms/AlarmLayout.h"
 #include "schedule/CalendarLayout.h"
-#include "settings/LayoutTable.h"
-#include "settings/VersionLayout.h"
+#include "widgets/LayoutTable.h"
+#include "utilities/VersionLayout.h"
 #include "utilities/ClockDisplayLayout.h"
 #include "utilities/CustomLayout.h"
 #include "utilities/TempFilesLayout.h"

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "settings/ControlDef.h"
+#include "widgets/ControlDef.h"
 
 // The settings window's frame as data: its tabs, the button row and the schedule input area
 // below the tab control. Each page's own table lives beside the page.

@@ -1,5 +1,5 @@
 #include "utilities/ClockDisplayLayout.h"
-#include "settings/LayoutTable.h"
+#include "widgets/LayoutTable.h"
 
 namespace ClockDisplayLayout {
 

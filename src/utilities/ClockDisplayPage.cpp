@@ -8,15 +8,14 @@
 #include <QSlider>
 #include <algorithm>
 
-#include "clock/ClockLayout.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/ScreenMetrics.h"
-#include "settings/ControlDef.h"
-#include "settings/SettingsRecord.h"
-#include "settings/SettingsStore.h"
-#include "settings/StoredValue.h"
-#include "utilities/Placement.h"
+#include "widgets/ControlDef.h"
+#include "core/SettingsRecord.h"
+#include "core/SettingsStore.h"
+#include "core/StoredValue.h"
+#include "core/Placement.h"
 
 ClockDisplayPage::ClockDisplayPage(QWidget* window, SettingsRecord& record, SettingsStore& store,
                                    Dialogs& dialogs, Launcher& launcher,
@@ -134,7 +133,7 @@ void ClockDisplayPage::TIMEDATE_Click() {
 
 void ClockDisplayPage::RQCheck_Click() {
     const bool wide = RQCheck_->isChecked();
-    emit clockWidthChanged(wide ? ClockLayout::kWideWidth : ClockLayout::kNarrowWidth);
+    emit clockWidthChanged(wide ? Placement::kWideStripWidth : Placement::kStripWidth);
     for (QRadioButton* option : button_) option->setEnabled(wide);
     emit changed();
 }

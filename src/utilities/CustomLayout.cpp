@@ -1,5 +1,5 @@
 #include "utilities/CustomLayout.h"
-#include "settings/LayoutTable.h"
+#include "widgets/LayoutTable.h"
 
 namespace CustomLayout {
 

@@ -7,11 +7,11 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Locations.h"
-#include "settings/ControlDef.h"
-#include "settings/SettingsRecord.h"
-#include "settings/SettingsStore.h"
-#include "settings/StoredValue.h"
-#include "utilities/RecentDocuments.h"
+#include "widgets/ControlDef.h"
+#include "core/SettingsRecord.h"
+#include "core/SettingsStore.h"
+#include "core/StoredValue.h"
+#include "core/RecentDocuments.h"
 
 namespace {
 const QString kNoPath = QStringLiteral("実行させたいファイルのフルパスを指定してください。");

@@ -1,6 +1,6 @@
 #include "utilities/TempFilesLayout.h"
 
-#include "settings/LayoutTable.h"
+#include "widgets/LayoutTable.h"
 
 namespace TempFilesLayout {
 

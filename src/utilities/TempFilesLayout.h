@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "settings/ControlDef.h"
+#include "widgets/ControlDef.h"
 
 // The temporary-files tab's controls as data; positions count from the tab control's origin.
 namespace TempFilesLayout {

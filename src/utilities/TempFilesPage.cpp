@@ -9,11 +9,11 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Locations.h"
-#include "settings/ControlDef.h"
-#include "settings/SettingsRecord.h"
-#include "settings/SettingsStore.h"
-#include "utilities/AutostartEntry.h"
-#include "utilities/TempFileCleaner.h"
+#include "widgets/ControlDef.h"
+#include "core/SettingsRecord.h"
+#include "core/SettingsStore.h"
+#include "core/AutostartEntry.h"
+#include "core/TempFileCleaner.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <sqlite3.h>
 
 #include "AppFixture.h"
-#include "alarms/AlarmRules.h"
-#include "settings/ControlDef.h"
+#include "core/AlarmRules.h"
+#include "widgets/ControlDef.h"
 #include "settings/SettingsWindow.h"
-#include "settings/UiText.h"
+#include "core/UiText.h"
 
 using Verdict = AlarmRules::Verdict;
 Q_DECLARE_METATYPE(Verdict)

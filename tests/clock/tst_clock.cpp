@@ -6,8 +6,8 @@
 
 #include "AppFixture.h"
 #include "clock/TickScheduler.h"
-#include "settings/Twips.h"
-#include "utilities/AutostartEntry.h"
+#include "core/Twips.h"
+#include "core/AutostartEntry.h"
 
 class TestClock : public QObject {
     Q_OBJECT

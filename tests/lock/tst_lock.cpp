@@ -11,7 +11,7 @@
 #include "WriteLog.h"
 #include "lock/PasswordDialog.h"
 #include "settings/SettingsWindow.h"
-#include "settings/UiText.h"
+#include "core/UiText.h"
 
 namespace {
 

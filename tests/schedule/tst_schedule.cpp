@@ -13,12 +13,12 @@
 
 #include "AppFixture.h"
 #include "schedule/CalendarPage.h"
-#include "schedule/DateSection.h"
-#include "schedule/TextColour.h"
-#include "schedule/TodayAnimation.h"
+#include "core/DateSection.h"
+#include "widgets/TextColour.h"
+#include "core/TodayAnimation.h"
 #include "schedule/TodayView.h"
 #include "settings/SettingsWindow.h"
-#include "settings/UiText.h"
+#include "core/UiText.h"
 
 namespace {
 

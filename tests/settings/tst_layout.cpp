@@ -13,10 +13,10 @@
 #include <set>
 
 #include "schedule/CalendarLayout.h"
-#include "settings/Fonts.h"
+#include "widgets/Fonts.h"
 #include "settings/SettingsLayout.h"
-#include "settings/Twips.h"
-#include "settings/VersionPictures.h"
+#include "core/Twips.h"
+#include "widgets/VersionPictures.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <QTest>
 
 #include "AppFixture.h"
-#include "settings/SettingsRecord.h"
-#include "settings/SettingsStore.h"
+#include "core/SettingsRecord.h"
+#include "core/SettingsStore.h"
 #include "settings/SettingsWindow.h"
-#include "settings/StoredValue.h"
-#include "settings/TabStrip.h"
-#include "settings/UiText.h"
+#include "core/StoredValue.h"
+#include "widgets/TabStrip.h"
+#include "core/UiText.h"
 
 namespace {
 

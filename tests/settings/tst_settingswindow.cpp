@@ -10,11 +10,11 @@
 
 #include "AppFixture.h"
 #include "WriteLog.h"
-#include "settings/ControlDef.h"
+#include "widgets/ControlDef.h"
 #include "settings/SettingsWindow.h"
-#include "settings/TabStrip.h"
-#include "settings/UiText.h"
-#include "utilities/AutostartEntry.h"
+#include "widgets/TabStrip.h"
+#include "core/UiText.h"
+#include "core/AutostartEntry.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "TestPlatform.h"
 #include "app/Application.h"
 #include "clock/ClockWindow.h"
-#include "settings/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 // A platform of fakes, a store seeded before start and the application over them.
 struct AppFixture {

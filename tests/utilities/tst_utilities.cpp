@@ -14,10 +14,10 @@
 #include "AppFixture.h"
 #include "platform/DesktopEntry.h"
 #include "settings/SettingsWindow.h"
-#include "utilities/AutostartEntry.h"
-#include "utilities/Placement.h"
-#include "utilities/RecentDocuments.h"
-#include "utilities/TempFileCleaner.h"
+#include "core/AutostartEntry.h"
+#include "core/Placement.h"
+#include "core/RecentDocuments.h"
+#include "core/TempFileCleaner.h"
 
 namespace {
 void touch(const QString& path, QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {

@@ -12,7 +12,7 @@
 #include <QTextStream>
 
 #include "app/ProgramIcon.h"
-#include "settings/VersionPictures.h"
+#include "widgets/VersionPictures.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QTextStream>
 
 #include "platform/XdgLocations.h"
-#include "utilities/TempFileCleaner.h"
+#include "core/TempFileCleaner.h"
 
 // No QCoreApplication: nothing here needs an event loop, and it would only slow the start.
 int main(int argc, char* argv[]) {

@@ -1,4 +1,4 @@
-#include "settings/TabStrip.h"
+#include "widgets/TabStrip.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

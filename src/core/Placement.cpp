@@ -1,4 +1,4 @@
-#include "utilities/Placement.h"
+#include "core/Placement.h"
 
 #include <algorithm>
 

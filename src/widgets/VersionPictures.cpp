@@ -1,4 +1,4 @@
-#include "settings/VersionPictures.h"
+#include "widgets/VersionPictures.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -7,7 +7,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 
-#include "settings/Fonts.h"
+#include "widgets/Fonts.h"
 
 namespace {
 

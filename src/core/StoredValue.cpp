@@ -1,4 +1,4 @@
-#include "settings/StoredValue.h"
+#include "core/StoredValue.h"
 
 #include <QRegularExpression>
 #include <algorithm>

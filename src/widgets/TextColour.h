@@ -3,7 +3,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "settings/ControlDef.h"
+#include "widgets/ControlDef.h"
 
 // A label's text colour as the calendar keeps it: 0x00BBGGRR.
 inline void setTextColour(QWidget* widget, int bgr) {

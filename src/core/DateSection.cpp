@@ -1,9 +1,9 @@
-#include "schedule/DateSection.h"
+#include "core/DateSection.h"
 
 #include <QDate>
 
-#include "settings/SettingsStore.h"
-#include "settings/StoredValue.h"
+#include "core/SettingsStore.h"
+#include "core/StoredValue.h"
 
 namespace DateSection {
 

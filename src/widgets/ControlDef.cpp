@@ -1,4 +1,4 @@
-#include "settings/ControlDef.h"
+#include "widgets/ControlDef.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,8 +13,8 @@
 #include <QStylePainter>
 #include <limits>
 
-#include "settings/Fonts.h"
-#include "settings/Twips.h"
+#include "widgets/Fonts.h"
+#include "core/Twips.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QList>
 #include <array>
 
-#include "settings/SettingsRecord.h"
+#include "core/SettingsRecord.h"
 
 // The alarms' watch over the ticks of one run of the program: which slots ring at a tick, and
 // the one "shown" flag that keeps a rung alarm from ringing again until a slot's time lies ahead.

@@ -1,4 +1,4 @@
-#include "schedule/LabelMouse.h"
+#include "widgets/LabelMouse.h"
 
 #include <QLabel>
 #include <QMouseEvent>

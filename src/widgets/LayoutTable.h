@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "settings/ControlDef.h"
+#include "widgets/ControlDef.h"
 
 // Shorthands shared by the layout tables of the windows.
 namespace LayoutTable {

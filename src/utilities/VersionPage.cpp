@@ -1,14 +1,14 @@
-#include "settings/VersionPage.h"
+#include "utilities/VersionPage.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "platform/Locations.h"
-#include "settings/ControlDef.h"
-#include "settings/SettingsStore.h"
-#include "settings/VersionPictures.h"
-#include "utilities/AutostartEntry.h"
+#include "widgets/ControlDef.h"
+#include "core/SettingsStore.h"
+#include "widgets/VersionPictures.h"
+#include "core/AutostartEntry.h"
 
 VersionPage::VersionPage(QWidget* window, const Locations& locations, SettingsStore& store)
     : window_(window),

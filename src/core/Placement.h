@@ -6,6 +6,10 @@
 
 namespace Placement {
 
+inline constexpr int kStripHeight = 240;        // twips
+inline constexpr int kStripWidth = 2280;        // twips: date and time only
+inline constexpr int kWideStripWidth = 2805;    // twips: with the exit and restart controls
+
 // A window lying wholly outside every screen is moved onto the primary screen, as near to where
 // it was as fits; a window that shows at least partly stays where it is.
 QRect keepOnScreen(const QRect& window, const QList<QRect>& screens, const QRect& primary);

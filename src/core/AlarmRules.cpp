@@ -1,6 +1,6 @@
-#include "alarms/AlarmRules.h"
+#include "core/AlarmRules.h"
 
-#include "settings/StoredValue.h"
+#include "core/StoredValue.h"
 
 namespace AlarmRules {
 

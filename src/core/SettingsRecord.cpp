@@ -1,10 +1,10 @@
-#include "settings/SettingsRecord.h"
+#include "core/SettingsRecord.h"
 
 #include <functional>
 #include <vector>
 
-#include "settings/SettingsStore.h"
-#include "settings/StoredValue.h"
+#include "core/SettingsStore.h"
+#include "core/StoredValue.h"
 
 namespace {
 

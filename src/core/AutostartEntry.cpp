@@ -1,4 +1,4 @@
-#include "utilities/AutostartEntry.h"
+#include "core/AutostartEntry.h"
 
 #include <QDir>
 #include <QFile>

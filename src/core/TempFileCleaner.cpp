@@ -1,4 +1,4 @@
-#include "utilities/TempFileCleaner.h"
+#include "core/TempFileCleaner.h"
 
 TempFileCleaner::TempFileCleaner(const QString& folder, uint user) : folder_(folder), user_(user) {}
 

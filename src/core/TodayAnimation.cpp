@@ -1,4 +1,4 @@
-#include "schedule/TodayAnimation.h"
+#include "core/TodayAnimation.h"
 
 TodayAnimation::Frame TodayAnimation::step() {
     Frame frame{};

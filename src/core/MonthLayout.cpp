@@ -1,4 +1,4 @@
-#include "schedule/MonthLayout.h"
+#include "core/MonthLayout.h"
 
 #include <algorithm>
 

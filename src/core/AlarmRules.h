@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTime>
 
-#include "settings/SettingsRecord.h"
+#include "core/SettingsRecord.h"
 
 namespace AlarmRules {
 

@@ -1,4 +1,4 @@
-#include "utilities/RecentDocuments.h"
+#include "core/RecentDocuments.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "lock/LockRules.h"
+#include "core/LockRules.h"
 
 #include <QTextBoundaryFinder>
 

@@ -1,5 +1,5 @@
-#include "settings/VersionLayout.h"
-#include "settings/LayoutTable.h"
+#include "utilities/VersionLayout.h"
+#include "widgets/LayoutTable.h"
 
 namespace VersionLayout {
 

@@ -3,7 +3,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "settings/LayoutTable.h"
+#include "widgets/LayoutTable.h"
 
 // The indicator lamps on the faces of buttons: tiny input-less boxes, green when on, black when
 // off.

@@ -1,6 +1,6 @@
-#include "alarms/AlarmMonitor.h"
+#include "core/AlarmMonitor.h"
 
-#include "alarms/AlarmRules.h"
+#include "core/AlarmRules.h"
 
 QList<int> AlarmMonitor::tick(const std::array<AlarmSlot, 3>& alarms, const QDateTime& now) {
     QList<int> ringing;
