@@ -44,12 +44,18 @@ void Application::unloadClock() {
 
 void Application::loadClock(bool keepCalendarDate) {
     ++clockLoads_;
-    clock_ = std::make_unique<ClockWindow>(*this);
+    if (!keepCalendarDate) calendar_.showToday(platform_.clock.now().date());
+    clock_ = std::make_unique<ClockWindow>(platform_, *store_, record_, alarms_);
+    QObject::connect(clock_.get(), &ClockWindow::greetingWanted, [this] {
+        if (greeting_.offer()) offerTodayView();
+    });
+    QObject::connect(clock_.get(), &ClockWindow::settingsRequested, [this] { openSettings(); });
     QObject::connect(clock_.get(), &ClockWindow::ringStarted, [this] { dialogs_.hold(); });
     QObject::connect(clock_.get(), &ClockWindow::ringConfirmed, [this] { dialogs_.release(); });
     // The store's full check waits until the clock is on the screen.
     QObject::connect(clock_.get(), &ClockWindow::firstPainted, [this] { store_->checkInBackground(); });
-    clock_->Form_Load(keepCalendarDate);
+    clock_->Form_Load();
+    greeting_.offer();  // once per run: a reload never shows it again
 }
 
 void Application::reloadClock(bool keepCalendarDate) {
@@ -74,15 +80,51 @@ TodayView* Application::todayView() { return todayView_.data(); }
 void Application::openSettings() {
     const bool open = settings_;
     if (!open) {
-        settings_ = new SettingsWindow(*this);
+        settings_ = new SettingsWindow(platform_, *store_, record_, calendar_);
         settings_->setWindowIcon(ProgramIcon::forWindows());
-        settings_->Form_Load();
+        connectSettings();
+        settings_->Form_Load(clock_ ? QPoint(clock_->leftTwips(), clock_->topTwips()) : QPoint());
     }
     settings_->show();
     settings_->raise();
     settings_->activateWindow();
     // Opened again, perhaps behind other programs: brought forward with the focus, as asked.
     if (open) WindowManager::activate(settings_->winId());
+}
+
+// Settings reach the clock by a reload: Apply unloads it before writing and loads it again after,
+// keeping the month the window shows; a close reloads it showing today. Previews go to the clock
+// that is loaded now.
+void Application::connectSettings() {
+    SettingsWindow* window = settings_;
+    QObject::connect(window, &SettingsWindow::loaded, [this] { closeTodayView(); });
+    QObject::connect(window, &SettingsWindow::applying, [this] { unloadClock(); });
+    QObject::connect(window, &SettingsWindow::applied, [this] { loadClock(true); });
+    QObject::connect(window, &SettingsWindow::closed, [this] {
+        reloadClock(false);
+        settingsClosed();
+    });
+    QObject::connect(window, &SettingsWindow::quitRequested, [this] { endProgram(); });
+    const auto onClock = [this](auto preview) {
+        return [this, preview](auto... values) {
+            if (clock_) preview(*clock_, values...);
+        };
+    };
+    QObject::connect(window, &SettingsWindow::clockLeftMoved, onClock([](ClockWindow& c, int left) {
+        c.moveTwips(left, c.topTwips());
+    }));
+    QObject::connect(window, &SettingsWindow::clockTopMoved, onClock([](ClockWindow& c, int top) {
+        c.moveTwips(c.leftTwips(), top);
+    }));
+    QObject::connect(window, &SettingsWindow::clockLeftShifted, onClock([](ClockWindow& c, int by) {
+        c.moveTwips(c.leftTwips() + by, c.topTwips());
+    }));
+    QObject::connect(window, &SettingsWindow::clockWidthChanged,
+                     onClock([](ClockWindow& c, int width) { c.setWidthTwips(width); }));
+    QObject::connect(window, &SettingsWindow::exitButtonsShown,
+                     onClock([](ClockWindow& c, bool shown) { c.setExitButtonsVisible(shown); }));
+    QObject::connect(window, &SettingsWindow::clockColoursChanged,
+                     onClock([](ClockWindow& c) { c.ApplyClockColours(); }));
 }
 
 // The style's pixmaps of a closed window are keyed by its palettes, which no later window

@@ -5,6 +5,7 @@
 
 #include "core/AlarmMonitor.h"
 #include "app/DeferringDialogs.h"
+#include "core/GreetingOffer.h"
 #include "platform/Platform.h"
 #include "core/CalendarState.h"
 #include "core/SettingsRecord.h"
@@ -50,11 +51,11 @@ public:
     void settingsClosed();
     void endProgram();
 
-    // Survive reloads of the clock window.
-    AlarmMonitor& alarms() { return alarms_; }
-    int scheduleShown = 0;
+    // Survives reloads of the clock window.
+    const AlarmMonitor& alarms() const { return alarms_; }
 
 private:
+    void connectSettings();
     void announceDamage();
     void announceUnwritable();
     void reportWriteFailure(const QString& reason);
@@ -63,6 +64,7 @@ private:
     DeferringDialogs dialogs_;  // held while an alarm rings
     Platform platform_;
     AlarmMonitor alarms_;
+    GreetingOffer greeting_;
     std::unique_ptr<SettingsStore> store_;
     SettingsRecord record_;
     CalendarState calendar_;

@@ -11,8 +11,10 @@
 #include <utility>
 #include <QWindow>
 
+#include "core/AlarmMonitor.h"
 #include "core/AlarmRules.h"
-#include "app/Application.h"
+#include "core/SettingsRecord.h"
+#include "platform/Platform.h"
 #include "clock/ClockLayout.h"
 #include "clock/GradientPicture.h"
 #include "widgets/SystemColours.h"
@@ -40,8 +42,13 @@ constexpr int kHideSeconds = 10;
 
 }  // namespace
 
-ClockWindow::ClockWindow(Application& app)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), app_(app) {
+ClockWindow::ClockWindow(const Platform& os, SettingsStore& store, SettingsRecord& record,
+                         AlarmMonitor& alarms)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      os_(os),
+      store_(store),
+      record_(record),
+      alarms_(alarms) {
     setObjectName("time1");
     setWindowTitle("ZORVEK Inc.TIME");
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -65,37 +72,35 @@ ClockWindow::ClockWindow(Application& app)
         setTextColour(label, SystemColours::titleBarText());
         label->installEventFilter(this);
     }
-    hideTimer_ = new TickScheduler(app_.platform().clock, this);
+    hideTimer_ = new TickScheduler(os_.clock, this);
     connect(hideTimer_, &TickScheduler::tick, this, &ClockWindow::HideTimer_Timer);
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, this, &ClockWindow::enterPressed);
     }
 
-    tick_ = new TickScheduler(app_.platform().clock, this);
+    tick_ = new TickScheduler(os_.clock, this);
     connect(tick_, &TickScheduler::tick, this, &ClockWindow::Timer1_Timer);
     tick_->start();
 }
 
 ClockWindow::~ClockWindow() = default;
 
-void ClockWindow::Form_Load(bool keepCalendarDate) {
-    SettingsRecord& record = app_.record();
-    if (!keepCalendarDate) app_.calendar().showToday(app_.platform().clock.now().date());
-    record.load(app_.store());
-    if (record.OPENCheck == 0 && app_.scheduleShown == 0) app_.offerTodayView();
-    app_.scheduleShown = 1;
+void ClockWindow::Form_Load() {
+    SettingsRecord& record = record_;
+    record.load(store_);
+    if (record.OPENCheck == 0) emit greetingWanted();
 
     setWidthTwips(record.RQ == 1 ? Placement::kWideStripWidth : Placement::kStripWidth);
     const QRect stored(px(record.left), px(record.top), width(), height());
-    const ScreenMetrics& screens = app_.platform().screens;
+    const ScreenMetrics& screens = os_.screens;
     move(Placement::keepOnScreen(stored, screens.screens(), screens.primaryScreen()).topLeft());
     setExitButtonsVisible(record.btn0);
     if (record.Topmost == 1) SetTopmost();
     else SetNotTopmost();
     ApplyClockColours();
 
-    const AutostartEntry cleanup(app_.platform().locations.autostartFolder(),
+    const AutostartEntry cleanup(os_.locations.autostartFolder(),
                                  AutostartEntry::kCleanup);
     record.tmpdelRegistered = cleanup.enabled() && !cleanup.exec().isEmpty() ? 1 : 0;
 }
@@ -167,7 +172,7 @@ void ClockWindow::setTextColour(QWidget* widget, const QColor& colour) {
 }
 
 void ClockWindow::ApplyClockColours() {
-    const int mode = app_.record().tokeiG;
+    const int mode = record_.tokeiG;
     if (mode != 0 && mode != 1) return;
     const bool titleBar = mode == 1;
     const QColor text = titleBar ? SystemColours::titleBarText() : QColor(Qt::black);
@@ -220,32 +225,32 @@ void ClockWindow::showOnLayer(bool topmost) {
 }
 
 void ClockWindow::Timer1_Timer() {
-    const QDateTime now = app_.platform().clock.now();
+    const QDateTime now = os_.clock.now();
     const QDate date = now.date();
     Label1_->setText(QStringLiteral("%1/%2/%3").arg(date.year()).arg(date.month()).arg(date.day()));
     Label2_->setText(StoredValue::fromTime(now.time()));
-    for (int slot : app_.alarms().tick(app_.record().alarms, now)) ring(slot);
+    for (int slot : alarms_.tick(record_.alarms, now)) ring(slot);
 }
 
 // Full screen and above every window, whatever the stored layer; a failure to switch a one-shot
 // alarm off is told once the ring is confirmed.
 void ClockWindow::ring(int slot) {
-    AlarmSlot& alarm = app_.record().alarms[slot];
+    AlarmSlot& alarm = record_.alarms[slot];
     emit ringStarted();
-    app_.platform().dialogs.alarmSound();
+    os_.dialogs.alarmSound();
     // Read before the window manager hears of the ring, which may focus the strip at once.
     if (!isActiveWindow()) focusBefore_ = WindowManager::focusedWindow();
     if (!alarmTitle_) buildAlarmControls();
     acceptFocus(true);
     maximise();
     alarmMessage_->setText(alarm.message);
-    alarmTitle_->setText(AlarmRules::title(slot, app_.platform().clock.now().time()));
+    alarmTitle_->setText(AlarmRules::title(slot, os_.clock.now().time()));
     placeAlarmLines();
     takeFocus();
     if (alarm.once) {
         alarm.onoff = 0;
-        const SettingsStore::Action switchOff(app_.store());
-        app_.store().save("ALM", QStringLiteral("onoff%1").arg(slot + 1), "0");
+        const SettingsStore::Action switchOff(store_);
+        store_.save("ALM", QStringLiteral("onoff%1").arg(slot + 1), "0");
     }
 }
 
@@ -298,8 +303,8 @@ void ClockWindow::enterPressed() {
 // The size limits go first: a window manager makes no window of fixed size full screen.
 void ClockWindow::maximise() {
     if (!maximised_) stripGeometry_ = geometry();
-    QRect screen = app_.platform().screens.primaryScreen();
-    for (const QRect& s : app_.platform().screens.screens())
+    QRect screen = os_.screens.primaryScreen();
+    for (const QRect& s : os_.screens.screens())
         if (s.contains(stripGeometry_.center())) screen = s;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -358,7 +363,7 @@ bool ClockWindow::Label1_MouseDown(Qt::MouseButton button) {
         return true;
     }
     tick_->stop();
-    Label1_->setText(kWeekdays[app_.platform().clock.now().date().dayOfWeek() - 1]);
+    Label1_->setText(kWeekdays[os_.clock.now().date().dayOfWeek() - 1]);
     return true;
 }
 
@@ -367,12 +372,12 @@ void ClockWindow::Label1_MouseUp() {
     if (!hiddenSince_.isValid()) tick_->start();
 }
 
-void ClockWindow::Label1_DblClick() { app_.openSettings(); }
+void ClockWindow::Label1_DblClick() { emit settingsRequested(); }
 
 // A second right click cannot start a second wait: the strip is hidden until the first ends.
 void ClockWindow::hideForTenSeconds() {
     if (hiddenSince_.isValid()) return;
-    const QDateTime now = app_.platform().clock.now();
+    const QDateTime now = os_.clock.now();
     hiddenSince_ = now.addMSecs(-now.time().msec());
     tick_->stop();
     hide();
@@ -383,7 +388,7 @@ void ClockWindow::hideForTenSeconds() {
 // meanwhile ends the wait rather than stretching it.
 void ClockWindow::HideTimer_Timer() {
     if (!hiddenSince_.isValid()) return;
-    const QDateTime now = app_.platform().clock.now();
+    const QDateTime now = os_.clock.now();
     if (now >= hiddenSince_ && now < hiddenSince_.addSecs(kHideSeconds)) return;
     hideTimer_->stop();
     hiddenSince_ = {};
@@ -392,7 +397,7 @@ void ClockWindow::HideTimer_Timer() {
 }
 
 void ClockWindow::Label2_DblClick() {
-    const SettingsRecord& record = app_.record();
+    const SettingsRecord& record = record_;
     if (record.saikin == 1) saikin_B();
     if (record.Win == 1) {
         requestPower(record.reboot);
@@ -402,7 +407,7 @@ void ClockWindow::Label2_DblClick() {
 }
 
 void ClockWindow::saikin_B() {
-    const Platform& os = app_.platform();
+    const Platform& os = os_;
     RecentDocuments::report(RecentDocuments::clear(os.locations, os.dialogs), os.dialogs, this);
 }
 
@@ -419,10 +424,10 @@ void ClockWindow::RLabel_DblClick() { Rbutton_Click(); }
 
 // The program ends once logind has taken the request; a refusal is told, and the clock stays.
 void ClockWindow::requestPower(bool reboot) {
-    const Platform& os = app_.platform();
+    const Platform& os = os_;
     const std::optional<QString> failure = reboot ? os.power.reboot() : os.power.powerOff();
     if (!failure) {
-        app_.endProgram();
+        os_.lifecycle.endProgram();
         return;
     }
     os.dialogs.beep();
@@ -431,8 +436,8 @@ void ClockWindow::requestPower(bool reboot) {
 }
 
 void ClockWindow::launch(const QString& commandLine) {
-    Dialogs& dialogs = app_.platform().dialogs;
-    const Launcher::Result result = app_.platform().launcher.start(commandLine);
+    Dialogs& dialogs = os_.dialogs;
+    const Launcher::Result result = os_.launcher.start(commandLine);
     if (result == Launcher::Started) return;
     dialogs.beep();
     if (result == Launcher::InvalidArgument) dialogs.message(this, kNoPath);

@@ -7,8 +7,11 @@
 
 #include "widgets/SystemColours.h"
 
-class Application;
+class AlarmMonitor;
 class GradientPicture;
+class SettingsStore;
+struct Platform;
+struct SettingsRecord;
 class QLabel;
 class QPushButton;
 class TickScheduler;
@@ -17,12 +20,12 @@ class TickScheduler;
 class ClockWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ClockWindow(Application& app);
+    ClockWindow(const Platform& os, SettingsStore& store, SettingsRecord& record,
+                AlarmMonitor& alarms);
     ~ClockWindow() override;
 
     // The load step: reads the store and places, sizes, layers and colours the strip.
-    // keepCalendarDate is true for the reload made by Apply while the settings window stays open.
-    void Form_Load(bool keepCalendarDate);
+    void Form_Load();
 
     void Timer1_Timer();
     void Command1_Click();
@@ -53,6 +56,10 @@ public:
     static constexpr int kEnterIgnoredMs = 500;
 
 signals:
+    // The stored choice asks for the greeting window; whether it shows is the program's to say.
+    void greetingWanted();
+    // A double click on the date.
+    void settingsRequested();
     // Once, when the strip is on the screen and its first drawing is done.
     void firstPainted();
     // From the first moment of a ring to its confirmation.
@@ -91,7 +98,10 @@ private:
     void launch(const QString& commandLine);
     void showExitControls();
 
-    Application& app_;
+    const Platform& os_;
+    SettingsStore& store_;
+    SettingsRecord& record_;
+    AlarmMonitor& alarms_;
     TickScheduler* tick_;
     GradientPicture* Image1_;
     QLabel* Label1_;

@@ -6,8 +6,9 @@
 #include <QWindow>
 
 #include "alarms/AlarmPage.h"
-#include "app/Application.h"
-#include "clock/ClockWindow.h"
+#include "core/CalendarState.h"
+#include "core/SettingsRecord.h"
+#include "platform/Platform.h"
 #include "lock/LockPanel.h"
 #include "lock/PasswordDialog.h"
 #include "schedule/CalendarPage.h"
@@ -26,10 +27,14 @@
 #include "core/Placement.h"
 #include "utilities/TempFilesPage.h"
 
-SettingsWindow::SettingsWindow(Application& app)
+SettingsWindow::SettingsWindow(const Platform& os, SettingsStore& store, SettingsRecord& record,
+                               CalendarState& calendar)
     : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      app_(app) {
+      os_(os),
+      store_(store),
+      record_(record),
+      calendarState_(calendar) {
     setObjectName("tool1");
     setWindowTitle(UiText::appTitle);
     setModal(false);
@@ -72,9 +77,9 @@ SettingsWindow::SettingsWindow(Application& app)
 }
 
 void SettingsWindow::createPages() {
-    const Platform& os = app_.platform();
-    SettingsRecord& record = app_.record();
-    SettingsStore& store = app_.store();
+    const Platform& os = os_;
+    SettingsRecord& record = record_;
+    SettingsStore& store = store_;
     tempFiles_ = std::make_unique<TempFilesPage>(this, record, store, os.locations, os.dialogs);
     clockDisplay_ = std::make_unique<ClockDisplayPage>(this, record, store, os.dialogs, os.launcher,
                                                        os.screens);
@@ -83,7 +88,7 @@ void SettingsWindow::createPages() {
     custom_ = std::make_unique<CustomPage>(this, record, store, os.dialogs, os.locations);
     lock_ = std::make_unique<LockPanel>(this, record, store);
     help_ = std::make_unique<HelpMode>(this, *lock_);
-    calendar_ = std::make_unique<CalendarPage>(this, app_.calendar(), record, store, os.dialogs,
+    calendar_ = std::make_unique<CalendarPage>(this, calendarState_, record, store, os.dialogs,
                                                os.clock, [this] { return help_->isOn(); });
 
     connect(tempFiles_.get(), &TempFilesPage::changed, this, &SettingsWindow::enableApply);
@@ -97,49 +102,32 @@ void SettingsWindow::createPages() {
             &SettingsWindow::showInputArea);
     connect(lock_.get(), &LockPanel::passwordDialogRequested, this,
             &SettingsWindow::openPasswordDialog);
-    connectClockPreviews();
+    passOnClockPreviews();
 }
 
-// The clock display page previews its changes on whichever clock window is loaded now.
-void SettingsWindow::connectClockPreviews() {
+// The clock display page's previews go to whichever clock is loaded; the window passes them on.
+void SettingsWindow::passOnClockPreviews() {
     const ClockDisplayPage* page = clockDisplay_.get();
-    connect(page, &ClockDisplayPage::clockLeftMoved, this, [this](int left) {
-        if (ClockWindow* clock = app_.clock()) clock->moveTwips(left, clock->topTwips());
-    });
-    connect(page, &ClockDisplayPage::clockTopMoved, this, [this](int top) {
-        if (ClockWindow* clock = app_.clock()) clock->moveTwips(clock->leftTwips(), top);
-    });
-    connect(page, &ClockDisplayPage::clockLeftShifted, this, [this](int by) {
-        if (ClockWindow* clock = app_.clock())
-            clock->moveTwips(clock->leftTwips() + by, clock->topTwips());
-    });
-    connect(page, &ClockDisplayPage::clockWidthChanged, this, [this](int width) {
-        if (ClockWindow* clock = app_.clock()) clock->setWidthTwips(width);
-    });
-    connect(page, &ClockDisplayPage::exitButtonsShown, this, [this](bool visible) {
-        if (ClockWindow* clock = app_.clock()) clock->setExitButtonsVisible(visible);
-    });
-    connect(page, &ClockDisplayPage::clockColoursChanged, this, [this] {
-        if (ClockWindow* clock = app_.clock()) clock->ApplyClockColours();
-    });
-}
-
-QPoint SettingsWindow::clockPlaceTwips() const {
-    const ClockWindow* clock = app_.clock();
-    return clock ? QPoint(clock->leftTwips(), clock->topTwips()) : QPoint();
+    connect(page, &ClockDisplayPage::clockLeftMoved, this, &SettingsWindow::clockLeftMoved);
+    connect(page, &ClockDisplayPage::clockTopMoved, this, &SettingsWindow::clockTopMoved);
+    connect(page, &ClockDisplayPage::clockLeftShifted, this, &SettingsWindow::clockLeftShifted);
+    connect(page, &ClockDisplayPage::clockWidthChanged, this, &SettingsWindow::clockWidthChanged);
+    connect(page, &ClockDisplayPage::exitButtonsShown, this, &SettingsWindow::exitButtonsShown);
+    connect(page, &ClockDisplayPage::clockColoursChanged, this,
+            &SettingsWindow::clockColoursChanged);
 }
 
 SettingsWindow::~SettingsWindow() = default;
 
 void SettingsWindow::enableApply() { Save_->setEnabled(true); }
 
-void SettingsWindow::Form_Load() {
+void SettingsWindow::Form_Load(QPoint clockPlaceTwips) {
     help_->reset();
-    SSTab1_->setCurrentIndex(StoredValue::toInt(app_.store().get("set", "Tab", "0")));
+    SSTab1_->setCurrentIndex(StoredValue::toInt(store_.get("set", "Tab", "0")));
     placeWindow();
     tempFiles_->listTempFiles();
     version_->loadStartupChoice();
-    clockDisplay_->loadPosition(clockPlaceTwips());
+    clockDisplay_->loadPosition(clockPlaceTwips);
     version_->loadVersion();
     clockDisplay_->loadScreenSize();
     alarms_->populate();
@@ -157,13 +145,13 @@ void SettingsWindow::Form_Load() {
     calendar_->loadScheduleColour();
     tempFiles_->loadBootCleanup();
     Save_->setEnabled(false);
-    app_.closeTodayView();
+    emit loaded();
 }
 
 // Shown without waiting, and active so that typing goes to it at once. It reports its outcome
 // on the lock panel however it closes.
 void SettingsWindow::openPasswordDialog() {
-    auto* dialog = new PasswordDialog(app_.record(), app_.store(), app_.platform().dialogs, this);
+    auto* dialog = new PasswordDialog(record_, store_, os_.dialogs, this);
     connect(dialog, &PasswordDialog::unloaded, lock_.get(), &LockPanel::passwordDialogClosed);
     dialog->Form_Load();
     dialog->show();
@@ -174,14 +162,14 @@ void SettingsWindow::openPasswordDialog() {
 // window manager's frame is known only once the window is shown; the moves that follow check
 // again with it.
 void SettingsWindow::placeWindow() {
-    const int top = StoredValue::toTwips(app_.store().get("set", "tool1top", "0"));
-    const int left = StoredValue::toTwips(app_.store().get("set", "tool1left", "0"));
+    const int top = StoredValue::toTwips(store_.get("set", "tool1top", "0"));
+    const int left = StoredValue::toTwips(store_.get("set", "tool1left", "0"));
     move(fittedFramePosition(QRect(QPoint(px(left), px(top)), frameGeometry().size())));
     placing_ = true;
 }
 
 QPoint SettingsWindow::fittedFramePosition(const QRect& frame) const {
-    const ScreenMetrics& screens = app_.platform().screens;
+    const ScreenMetrics& screens = os_.screens;
     return Placement::wholeOnScreen(frame, screens.screens(), screens.primaryScreen()).topLeft();
 }
 
@@ -196,8 +184,8 @@ void SettingsWindow::moveEvent(QMoveEvent* event) {
 }
 
 void SettingsWindow::Save_Click() {
-    const SettingsStore::Action apply(app_.store());
-    app_.unloadClock();
+    const SettingsStore::Action apply(store_);
+    emit applying();
     clockDisplay_->applyPosition();
     alarms_->apply();
     tempFiles_->applyBootCleanup();
@@ -208,11 +196,11 @@ void SettingsWindow::Save_Click() {
     version_->applyStartupChoice();
     // What could not be stored stays on the pages, ready for another Apply.
     Save_->setEnabled(apply.failed());
-    app_.loadClock(true);
+    emit applied();
 }
 
 void SettingsWindow::OK_Click() {
-    const SettingsStore::Action ok(app_.store());  // Apply and close report as one
+    const SettingsStore::Action ok(store_);  // Apply and close report as one
     Save_Click();
     close();
 }
@@ -221,7 +209,7 @@ void SettingsWindow::Cancel_Click() { close(); }
 
 void SettingsWindow::Quit_Click() {
     quitting_ = true;
-    app_.endProgram();
+    emit quitRequested();
 }
 
 void SettingsWindow::reject() { Cancel_Click(); }
@@ -233,13 +221,12 @@ void SettingsWindow::closeEvent(QCloseEvent* event) {
 }
 
 void SettingsWindow::Form_Unload() {
-    SettingsStore& store = app_.store();
+    SettingsStore& store = store_;
     const SettingsStore::Action close(store);
     store.save("set", "Tab", QString::number(SSTab1_->currentIndex()));
     store.save("set", "tool1top", QString::number(qRound64(twips(y()))));
     store.save("set", "tool1left", QString::number(qRound64(twips(x()))));
-    app_.reloadClock(false);
-    app_.settingsClosed();
+    emit closed();
 }
 
 void SettingsWindow::SSTab1_Click() {

@@ -4,7 +4,6 @@
 #include <memory>
 
 class AlarmPage;
-class Application;
 class CalendarPage;
 class ClockDisplayPage;
 class CustomPage;
@@ -14,16 +13,22 @@ class QPushButton;
 class TabStrip;
 class TempFilesPage;
 class VersionPage;
+class SettingsStore;
+struct CalendarState;
+struct Platform;
+struct SettingsRecord;
 
 // The settings window "tool1": six tabs of settings, OK, Cancel and Apply. Every close unloads
-// it; every opening runs the full load.
+// it; every opening runs the full load. What it means for the clock it reports as signals.
 class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit SettingsWindow(Application& app);
+    SettingsWindow(const Platform& os, SettingsStore& store, SettingsRecord& record,
+                   CalendarState& calendar);
     ~SettingsWindow() override;
 
-    void Form_Load();
+    // clockPlaceTwips: where the clock stands now, which the position sliders start from.
+    void Form_Load(QPoint clockPlaceTwips);
     void Save_Click();
     void OK_Click();
     void Cancel_Click();
@@ -36,6 +41,22 @@ public:
     LockPanel& lock() { return *lock_; }
     HelpMode& help() { return *help_; }
 
+signals:
+    void loaded();
+    // Around Apply's writes: the clock is unloaded before them and loaded after them.
+    void applying();
+    void applied();
+    // Every close, by OK, Cancel or the close box; not the end of the program.
+    void closed();
+    void quitRequested();
+    // Previews of the clock display page, for the clock that is loaded now.
+    void clockLeftMoved(int left);
+    void clockTopMoved(int top);
+    void clockLeftShifted(int by);
+    void clockWidthChanged(int width);
+    void exitButtonsShown(bool visible);
+    void clockColoursChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -43,15 +64,17 @@ protected:
 
 private:
     void createPages();
-    void connectClockPreviews();
-    QPoint clockPlaceTwips() const;
+    void passOnClockPreviews();
     void enableApply();
     void Form_Unload();
     void placeWindow();
     QPoint fittedFramePosition(const QRect& frame) const;
     void openPasswordDialog();
 
-    Application& app_;
+    const Platform& os_;
+    SettingsStore& store_;
+    SettingsRecord& record_;
+    CalendarState& calendarState_;
     TabStrip* SSTab1_;
     QPushButton* Save_;
     std::unique_ptr<TempFilesPage> tempFiles_;

@@ -146,7 +146,6 @@ private slots:
         QFETCH(QString, openCheckAtStart);
         f->seed("set", "OPENCheck", openCheckAtStart);
         QVERIFY(f->start());
-        QCOMPARE(f->app->scheduleShown, 1);
         f->app->store().save("set", "OPENCheck", "0");
         f->app->reloadClock(true);
         f->app->reloadClock(false);
