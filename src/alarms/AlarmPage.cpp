@@ -42,14 +42,14 @@ void AlarmPage::populate() {
         Text2_[3 * k]->setText(QString::number(time.hour()));
         Text2_[3 * k + 1]->setText(QString::number(time.minute()));
         Text2_[3 * k + 2]->setText(slot.message);
-        onoffCheck_[k]->setChecked(slot.onoff != 0);
+        onoffCheck_[k]->setChecked(slot.on != 0);
         dayOB_[2 * k + (slot.once ? 0 : 1)]->setChecked(true);
     }
 }
 
 void AlarmPage::disableOffRows() {
     for (int k = 0; k < 3; ++k) {
-        if (record_.alarms[k].onoff != 0) continue;
+        if (record_.alarms[k].on != 0) continue;
         for (int i = 0; i < 2; ++i) dayOB_[2 * k + i]->setEnabled(false);
         for (int i = 0; i < 3; ++i) Text2_[3 * k + i]->setEnabled(false);
     }
@@ -75,19 +75,17 @@ void AlarmPage::apply() {
 // A refused time keeps the stored one in force; with no valid stored time either, the slot is
 // stored off rather than armed at midnight, and the page says so.
 void AlarmPage::applySlot(int k) {
-    AlarmSlot& slot = record_.alarms[k];
-    const bool hadTime = slot.time.has_value();
-    const QString n = QString::number(k + 1);
-    slot.message = Text2_[3 * k + 2]->text();
-    slot.time = StoredValue::parseHourMinute(Text2_[3 * k]->text(), Text2_[3 * k + 1]->text());
-    if (slot.time) {
-        store_.save("ALM", "ALMTIM" + n, StoredValue::fromTime(*slot.time));
-        store_.save("ALM", "MSG" + n, slot.message);
+    const bool hadTime = record_.alarms[k].time.has_value();
+    const std::optional<QTime> time =
+        StoredValue::parseHourMinute(Text2_[3 * k]->text(), Text2_[3 * k + 1]->text());
+    if (time) {
+        store_.write(Keys::alarmTime[k], time);
+        store_.write(Keys::alarmMessage[k], Text2_[3 * k + 2]->text());
     } else {
         dialogs_.message(window_,
-                         QStringLiteral("AlarmTime%1の時刻の指定が正しくありません。").arg(n));
+                         QStringLiteral("AlarmTime%1の時刻の指定が正しくありません。").arg(k + 1));
         if (!hadTime) onoffCheck_[k]->setChecked(false);
     }
-    store_.save("ALM", "onoff" + n, onoffCheck_[k]->isChecked() ? "1" : "0");
-    store_.save("ALM", "day" + n, StoredValue::fromBool(dayOB_[2 * k]->isChecked()));
+    record_.storeAlarmOn(store_, k, onoffCheck_[k]->isChecked());
+    store_.write(Keys::alarmOnce[k], dayOB_[2 * k]->isChecked());
 }

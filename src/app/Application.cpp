@@ -124,7 +124,7 @@ void Application::connectSettings() {
     QObject::connect(window, &SettingsWindow::exitButtonsShown,
                      onClock([](ClockWindow& c, bool shown) { c.setExitButtonsVisible(shown); }));
     QObject::connect(window, &SettingsWindow::clockColoursChanged,
-                     onClock([](ClockWindow& c) { c.ApplyClockColours(); }));
+                     onClock([](ClockWindow& c, int mode) { c.ApplyClockColours(mode); }));
 }
 
 // The style's pixmaps of a closed window are keyed by its palettes, which no later window

@@ -89,20 +89,20 @@ ClockWindow::~ClockWindow() = default;
 void ClockWindow::Form_Load() {
     SettingsRecord& record = record_;
     record.load(store_);
-    if (record.OPENCheck == 0) emit greetingWanted();
+    if (record.greetingOff == 0) emit greetingWanted();
 
-    setWidthTwips(record.RQ == 1 ? Placement::kWideStripWidth : Placement::kStripWidth);
-    const QRect stored(px(record.left), px(record.top), width(), height());
+    setWidthTwips(record.exitControls == 1 ? Placement::kWideStripWidth : Placement::kStripWidth);
+    const QRect stored(px(record.clockLeft), px(record.clockTop), width(), height());
     const ScreenMetrics& screens = os_.screens;
     move(Placement::keepOnScreen(stored, screens.screens(), screens.primaryScreen()).topLeft());
-    setExitButtonsVisible(record.btn0);
-    if (record.Topmost == 1) SetTopmost();
+    setExitButtonsVisible(record.exitControlsAsButtons);
+    if (record.keptInFront == 1) SetTopmost();
     else SetNotTopmost();
-    ApplyClockColours();
+    ApplyClockColours(record.titleBarColours);
 
     const AutostartEntry cleanup(os_.locations.autostartFolder(),
                                  AutostartEntry::kCleanup);
-    record.tmpdelRegistered = cleanup.enabled() && !cleanup.exec().isEmpty() ? 1 : 0;
+    record.cleanupAtLogin = cleanup.enabled() && !cleanup.exec().isEmpty();
 }
 
 void ClockWindow::setWidthTwips(int width) {
@@ -171,8 +171,7 @@ void ClockWindow::setTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(p);
 }
 
-void ClockWindow::ApplyClockColours() {
-    const int mode = record_.tokeiG;
+void ClockWindow::ApplyClockColours(int mode) {
     if (mode != 0 && mode != 1) return;
     const bool titleBar = mode == 1;
     const QColor text = titleBar ? SystemColours::titleBarText() : QColor(Qt::black);
@@ -248,9 +247,8 @@ void ClockWindow::ring(int slot) {
     placeAlarmLines();
     takeFocus();
     if (alarm.once) {
-        alarm.onoff = 0;
         const SettingsStore::Action switchOff(store_);
-        store_.save("ALM", QStringLiteral("onoff%1").arg(slot + 1), "0");
+        record_.storeAlarmOn(store_, slot, false);
     }
 }
 
@@ -398,12 +396,12 @@ void ClockWindow::HideTimer_Timer() {
 
 void ClockWindow::Label2_DblClick() {
     const SettingsRecord& record = record_;
-    if (record.saikin == 1) saikin_B();
-    if (record.Win == 1) {
-        requestPower(record.reboot);
+    if (record.clearRecentOnDoubleClick == 1) saikin_B();
+    if (record.powerOnDoubleClick == 1) {
+        requestPower(record.restartNotShutDown);
         return;  // nothing is launched, whether or not the request went through
     }
-    if (record.kidou == 1) launch(record.kidoupath);
+    if (record.launchOnDoubleClick == 1) launch(record.launchCommand);
 }
 
 void ClockWindow::saikin_B() {

@@ -31,7 +31,8 @@ public:
     void Command1_Click();
     void SetTopmost();
     void SetNotTopmost();
-    void ApplyClockColours();
+    // mode 1: the title-bar colours; 0: black on the gradient; any other value changes nothing.
+    void ApplyClockColours(int mode);
 
     // Previews from the settings window; the next load undoes them unless they were applied.
     void setWidthTwips(int width);

@@ -19,7 +19,7 @@ QDateTime lastDue(QTime due, const QDateTime& now) {
 
 Verdict check(const AlarmSlot& slot, const QDateTime& checkedUpTo, const QDateTime& now,
               bool alarmShown) {
-    if (slot.onoff != 1 || !slot.time) return Verdict::Ignore;
+    if (slot.on != 1 || !slot.time) return Verdict::Ignore;
     const QTime due = wholeSeconds(*slot.time);
     const QDateTime current = wholeSeconds(now);
     QDateTime checked = wholeSeconds(checkedUpTo);

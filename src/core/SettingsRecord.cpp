@@ -1,81 +1,70 @@
 #include "core/SettingsRecord.h"
 
-#include <functional>
-#include <vector>
-
+#include "core/Keys.h"
 #include "core/SettingsStore.h"
-#include "core/StoredValue.h"
+
+void SettingsRecord::load(const SettingsStore& store) {
+    lockState = store.read(Keys::lockState);
+    greetingOff = store.read(Keys::greetingOff);
+    clockLeft = store.read(Keys::clockLeft).value;
+    clockTop = store.read(Keys::clockTop).value;
+    keptInFront = store.read(Keys::keptInFront);
+    for (size_t slot = 0; slot < alarms.size(); ++slot) {
+        alarms[slot].time = store.read(Keys::alarmTime[slot]);
+        alarms[slot].message = store.read(Keys::alarmMessage[slot]);
+        alarms[slot].on = store.read(Keys::alarmOn[slot]);
+        alarms[slot].once = store.read(Keys::alarmOnce[slot]);
+    }
+    clearRecentOnDoubleClick = store.read(Keys::clearRecentOnDoubleClick);
+    powerOnDoubleClick = store.read(Keys::powerOnDoubleClick);
+    restartNotShutDown = store.read(Keys::restartNotShutDown);
+    launchOnDoubleClick = store.read(Keys::launchOnDoubleClick);
+    launchCommand = store.read(Keys::launchCommand);
+    exitControls = store.read(Keys::exitControls);
+    exitControlsAsButtons = store.read(Keys::exitControlsAsButtons);
+    titleBarColours = store.read(Keys::titleBarColours);
+    scheduleColour = store.read(Keys::scheduleColour);
+    dateColour = store.read(Keys::dateColour);
+    if (dateColour == 0) dateColour = kMagenta;
+    password = store.read(Keys::password);
+}
 
 namespace {
 
-using Setter = std::function<void(SettingsRecord&, const QString&)>;
-
-struct Field {
-    const char* section;
-    QString key;
-    const char* fallback;
-    Setter set;
-};
-
-Setter integer(int SettingsRecord::*member) {
-    return [member](SettingsRecord& r, const QString& t) { r.*member = StoredValue::toInt(t); };
-}
-Setter position(double SettingsRecord::*member) {
-    return [member](SettingsRecord& r, const QString& t) { r.*member = StoredValue::toTwips(t); };
-}
-Setter boolean(bool SettingsRecord::*member) {
-    return [member](SettingsRecord& r, const QString& t) { r.*member = StoredValue::toBool(t); };
-}
-Setter text(QString SettingsRecord::*member) {
-    return [member](SettingsRecord& r, const QString& t) { r.*member = t; };
+template <typename Field, typename Value>
+bool keepIfStored(bool stored, Field& field, const Value& value) {
+    if (stored) field = value;
+    return stored;
 }
 
-void addAlarm(std::vector<Field>& fields, int slot) {
-    const QString n = QString::number(slot + 1);
-    fields.push_back({"ALM", "ALMTIM" + n, "0", [slot](SettingsRecord& r, const QString& t) {
-                          r.alarms[slot].time = StoredValue::parseTime(t);
-                      }});
-    fields.push_back({"ALM", "MSG" + n, "",
-                      [slot](SettingsRecord& r, const QString& t) { r.alarms[slot].message = t; }});
-    fields.push_back({"ALM", "onoff" + n, "0", [slot](SettingsRecord& r, const QString& t) {
-                          r.alarms[slot].onoff = StoredValue::toInt(t);
-                      }});
-    fields.push_back({"ALM", "day" + n, "0", [slot](SettingsRecord& r, const QString& t) {
-                          r.alarms[slot].once = StoredValue::toBool(t);
-                      }});
-}
-
-// The keys in the order the clock window's load reads them.
-std::vector<Field> fieldTable() {
-    std::vector<Field> fields = {
-        {"set", "LOCK", "0", integer(&SettingsRecord::LOCK)},
-        {"set", "OPENCheck", "0", integer(&SettingsRecord::OPENCheck)},
-        {"set", "left", "0", position(&SettingsRecord::left)},
-        {"set", "top", "0", position(&SettingsRecord::top)},
-        {"set", "Topmost", "0", integer(&SettingsRecord::Topmost)},
-    };
-    for (int slot = 0; slot < 3; ++slot) addAlarm(fields, slot);
-    const std::vector<Field> rest = {
-        {"c", "saikin", "0", integer(&SettingsRecord::saikin)},
-        {"c", "Win", "0", integer(&SettingsRecord::Win)},
-        {"c", "reboot", "0", boolean(&SettingsRecord::reboot)},
-        {"c", "kidou", "0", integer(&SettingsRecord::kidou)},
-        {"c", "kidoupath", "", text(&SettingsRecord::kidoupath)},
-        {"o", "RQ", "0", integer(&SettingsRecord::RQ)},
-        {"o", "btn0", "0", boolean(&SettingsRecord::btn0)},
-        {"o", "tokeiG", "0", integer(&SettingsRecord::tokeiG)},
-        {"set", "SheduleColor", "0", integer(&SettingsRecord::SheduleColor)},
-        {"set", "DateColor", "0", integer(&SettingsRecord::DateColor)},
-        {"set", "PW", "", text(&SettingsRecord::PW)},
-    };
-    fields.insert(fields.end(), rest.begin(), rest.end());
-    return fields;
+template <typename T, typename Field>
+bool keep(SettingsStore& store, const Setting<T>& setting, Field& field, const Field& value) {
+    field = value;
+    return store.write(setting, value);
 }
 
 }  // namespace
 
-void SettingsRecord::load(const SettingsStore& store) {
-    static const std::vector<Field> fields = fieldTable();
-    for (const Field& field : fields) field.set(*this, store.get(field.section, field.key, field.fallback));
-    if (DateColor == 0) DateColor = kMagenta;
+bool SettingsRecord::storeLockState(SettingsStore& store, int state) {
+    return keepIfStored(store.write(Keys::lockState, state), lockState, state);
+}
+
+bool SettingsRecord::storePassword(SettingsStore& store, const QString& text) {
+    return keepIfStored(store.write(Keys::password, text), password, text);
+}
+
+bool SettingsRecord::storeGreetingOff(SettingsStore& store, bool off) {
+    return keep(store, Keys::greetingOff, greetingOff, off ? 1 : 0);
+}
+
+bool SettingsRecord::storeScheduleColour(SettingsStore& store, int colour) {
+    return keep(store, Keys::scheduleColour, scheduleColour, colour);
+}
+
+bool SettingsRecord::storeDateColour(SettingsStore& store, int colour) {
+    return keep(store, Keys::dateColour, dateColour, colour);
+}
+
+bool SettingsRecord::storeAlarmOn(SettingsStore& store, int slot, bool on) {
+    return keep(store, Keys::alarmOn[size_t(slot)], alarms[size_t(slot)].on, on ? 1 : 0);
 }

@@ -8,6 +8,9 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <type_traits>
+
+#include "core/StoredValue.h"
 
 struct sqlite3;
 
@@ -55,6 +58,18 @@ public:
     void checkInBackground();
     void onDamageFound(std::function<void()> handler) { damageFound_ = std::move(handler); }
 
+    // A setting of the key table, converted as its type says.
+    template <typename T>
+    T read(const Setting<T>& setting) const {
+        return StoredValue::as<T>(get(setting.section, setting.key, setting.fallback),
+                                  setting.fallback);
+    }
+    template <typename T>
+    bool write(const Setting<T>& setting, const std::type_identity_t<T>& value) {
+        return save(setting.section, setting.key, StoredValue::text(value));
+    }
+
+    // Any section and key: the dates' sections, and what the key table's reads are made of.
     QString get(const QString& section, const QString& key, const QString& fallback) const;
     bool save(const QString& section, const QString& key, const QString& value);
     // The stored bytes as they are, for a value written back unchanged: a value that is not

@@ -4,6 +4,8 @@
 #include <QTime>
 #include <optional>
 
+#include "core/Keys.h"
+
 // Conversions between stored text and the values the program works with. A text that does not
 // convert gives the caller's fallback, which is always the key's default.
 namespace StoredValue {
@@ -27,5 +29,36 @@ std::optional<QTime> parseTime(const QString& text);
 // Hour and minute typed on the alarm page: plain decimal numbers (full-width digits count as
 // their digits), hour 0-23, minute 0-59; nothing else.
 std::optional<QTime> parseHourMinute(const QString& hour, const QString& minute);
+
+// A setting's stored text as its type, by the conversions above; the fallback is the key's.
+template <typename T>
+T as(const QString& text, const QString& fallback);
+template <>
+inline int as<int>(const QString& text, const QString& fallback) {
+    return toInt(text, toInt(fallback));
+}
+template <>
+inline bool as<bool>(const QString& text, const QString& fallback) {
+    return toBool(text, toBool(fallback));
+}
+template <>
+inline QString as<QString>(const QString& text, const QString&) {
+    return text;
+}
+template <>
+inline Twips as<Twips>(const QString& text, const QString&) {
+    return {toTwips(text)};
+}
+template <>
+inline std::optional<QTime> as<std::optional<QTime>>(const QString& text, const QString&) {
+    return parseTime(text);
+}
+
+// A setting's value as its stored text.
+inline QString text(int value) { return QString::number(value); }
+inline QString text(bool value) { return fromBool(value); }
+inline QString text(const QString& value) { return value; }
+inline QString text(Twips value) { return QString::number(value.value); }
+inline QString text(const std::optional<QTime>& value) { return value ? fromTime(*value) : QString(); }
 
 }  // namespace StoredValue

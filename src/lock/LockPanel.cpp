@@ -48,7 +48,7 @@ LockPanel::LockPanel(QWidget* window, SettingsRecord& record, SettingsStore& sto
 }
 
 void LockPanel::Form_Load() {
-    if (record_.LOCK != 1) return;
+    if (record_.lockState != 1) return;
     lstShedule_->hide();
     setLamp(lock_ran_, true);
 }
@@ -59,7 +59,7 @@ void LockPanel::showMessage(const QString& text) { Label21_->setText(text); }
 bool LockPanel::isPasswordRequestOpen() const { return !pass_->isHidden(); }
 
 void LockPanel::LOCK_B_Click() {
-    switch (LockRules::onPress(isPasswordRequestOpen(), record_.LOCK, record_.PW)) {
+    switch (LockRules::onPress(isPasswordRequestOpen(), record_.lockState, record_.password)) {
         case LockRules::Press::CancelRequest:
             showMessage(kCancelled);
             pass_->hide();
@@ -80,7 +80,7 @@ void LockPanel::LOCK_B_Click() {
 }
 
 void LockPanel::pass_Change() {
-    if (!LockRules::isPassword(pass_->text(), record_.PW) || !setLocked(false)) return;
+    if (!LockRules::isPassword(pass_->text(), record_.password) || !setLocked(false)) return;
     showMessage(kReleased);
     pass_->hide();
 }
@@ -88,8 +88,7 @@ void LockPanel::pass_Change() {
 // Changes the state only when the store took it, so that nothing on screen claims a lock that
 // the next start would not find; a failed save has been reported by then. Tells whether it did.
 bool LockPanel::setLocked(bool locked) {
-    if (!store_.save("set", "LOCK", locked ? "1" : "0")) return false;
-    record_.LOCK = locked ? 1 : 0;
+    if (!record_.storeLockState(store_, locked ? 1 : 0)) return false;
     setLamp(lock_ran_, locked);
     lstShedule_->setVisible(!locked);
     return true;

@@ -100,7 +100,7 @@ void PasswordDialog::keepOnTop(bool onTop) {
 void PasswordDialog::Form_Load() {
     keepOnTop(true);
     changed_ = false;
-    if (!record_.PW.isEmpty()) {
+    if (!record_.password.isEmpty()) {
         OldPass_->setFocus();
         return;
     }
@@ -113,7 +113,7 @@ void PasswordDialog::Form_Load() {
 }
 
 void PasswordDialog::OldPass_Change() {
-    if (!LockRules::isPassword(OldPass_->text(), record_.PW)) return;
+    if (!LockRules::isPassword(OldPass_->text(), record_.password)) return;
     OldPass_->setEnabled(false);
     NewPass1_->setEnabled(true);
     NewPass2_->setEnabled(true);
@@ -159,11 +159,10 @@ void PasswordDialog::backOnTop(QLineEdit* focus) {
 // A password the store did not take is not reported as changed: the failure has been reported,
 // and the dialog stays for another try or Cancel.
 void PasswordDialog::savePassword(const QString& password) {
-    if (!store_.save("set", "PW", password)) {
+    if (!record_.storePassword(store_, password)) {
         keepOnTop(true);
         return;
     }
-    record_.PW = password;
     changed_ = true;
     close();
 }

@@ -90,12 +90,10 @@ QDate CalendarPage::today() const { return clock_.now().date(); }
 
 void CalendarPage::OPENCheck1_Click() { emit changed(); }
 
-void CalendarPage::loadOpenCheck() { OPENCheck1_->setChecked(record_.OPENCheck != 0); }
+void CalendarPage::loadOpenCheck() { OPENCheck1_->setChecked(record_.greetingOff != 0); }
 
 void CalendarPage::applyOpenCheck() {
-    const int value = OPENCheck1_->isChecked() ? 1 : 0;
-    store_.save("set", "OPENCheck", QString::number(value));
-    record_.OPENCheck = value;
+    record_.storeGreetingOff(store_, OPENCheck1_->isChecked());
 }
 
 void CalendarPage::openCalendar() {

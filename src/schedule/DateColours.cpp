@@ -42,8 +42,8 @@ DateColours::DateColours(QWidget* window, const CalendarState& state, SettingsRe
 }
 
 void DateColours::loadScheduleColour() {
-    if (DateSection::isColour(record_.SheduleColor))
-        setTextColour(Color_Change_label_, record_.SheduleColor);
+    if (DateSection::isColour(record_.scheduleColour))
+        setTextColour(Color_Change_label_, record_.scheduleColour);
 }
 
 int DateColours::scheduleColour() const { return textColour(Color_Change_label_); }
@@ -58,7 +58,7 @@ QString DateColours::selectedKey() const {
 
 void DateColours::preview(QPoint globalPos) {
     savedColour_ = textColour(selectedCell());
-    setTextColour(selectedCell(), record_.DateColor);
+    setTextColour(selectedCell(), record_.dateColour);
     Date_Color_Menu_->popup(globalPos);
 }
 
@@ -81,8 +81,8 @@ void DateColours::Date_Color_Click() {
             return;
         }
     }
-    setTextColour(selectedCell(), record_.DateColor);
-    store_.save(key, "Color", QString::number(record_.DateColor));
+    setTextColour(selectedCell(), record_.dateColour);
+    store_.save(key, "Color", QString::number(record_.dateColour));
 }
 
 void DateColours::Date_Color_Change_Click() {
@@ -92,8 +92,7 @@ void DateColours::Date_Color_Change_Click() {
         return;
     }
     const SettingsStore::Action oneReport(store_);  // the date colour and the date's colour
-    record_.DateColor = colour;
-    store_.save("set", "DateColor", QString::number(colour));
+    record_.storeDateColour(store_, colour);
     Date_Color_Click();
 }
 
@@ -117,6 +116,5 @@ void DateColours::Color_Change_label_Click() {
     const int colour = askColour();
     if (colour == 0) return;
     setTextColour(Color_Change_label_, colour);
-    record_.SheduleColor = colour;
-    store_.save("set", "SheduleColor", QString::number(colour));
+    record_.storeScheduleColour(store_, colour);
 }

@@ -93,7 +93,7 @@ void TodayView::Form_Load() {
                          .arg(today.month())
                          .arg(today.day()));
     animation_ = TodayAnimation{};
-    if (record_.LOCK == 1) {
+    if (record_.lockState == 1) {
         ListView1_->hide();
         Label1_->setText(QStringLiteral("LOCKされているためスケジュールを表示できません"));
     }
@@ -119,8 +119,7 @@ void TodayView::Timer1_Timer() {
 }
 
 void TodayView::OPENCheck2_Click(bool checked) {
-    record_.OPENCheck = checked ? 1 : 0;
-    store_.save("set", "OPENCheck", QString::number(record_.OPENCheck));
+    record_.storeGreetingOff(store_, checked);
 }
 
 void TodayView::Command1_Click() { close(); }

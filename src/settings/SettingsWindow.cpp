@@ -123,7 +123,7 @@ void SettingsWindow::enableApply() { Save_->setEnabled(true); }
 
 void SettingsWindow::Form_Load(QPoint clockPlaceTwips) {
     help_->reset();
-    SSTab1_->setCurrentIndex(StoredValue::toInt(store_.get("set", "Tab", "0")));
+    SSTab1_->setCurrentIndex(store_.read(Keys::settingsTab));
     placeWindow();
     tempFiles_->listTempFiles();
     version_->loadStartupChoice();
@@ -162,8 +162,8 @@ void SettingsWindow::openPasswordDialog() {
 // window manager's frame is known only once the window is shown; the moves that follow check
 // again with it.
 void SettingsWindow::placeWindow() {
-    const int top = StoredValue::toTwips(store_.get("set", "tool1top", "0"));
-    const int left = StoredValue::toTwips(store_.get("set", "tool1left", "0"));
+    const int top = store_.read(Keys::settingsTop).value;
+    const int left = store_.read(Keys::settingsLeft).value;
     move(fittedFramePosition(QRect(QPoint(px(left), px(top)), frameGeometry().size())));
     placing_ = true;
 }
@@ -223,9 +223,9 @@ void SettingsWindow::closeEvent(QCloseEvent* event) {
 void SettingsWindow::Form_Unload() {
     SettingsStore& store = store_;
     const SettingsStore::Action close(store);
-    store.save("set", "Tab", QString::number(SSTab1_->currentIndex()));
-    store.save("set", "tool1top", QString::number(qRound64(twips(y()))));
-    store.save("set", "tool1left", QString::number(qRound64(twips(x()))));
+    store.write(Keys::settingsTab, SSTab1_->currentIndex());
+    store.write(Keys::settingsTop, Twips{int(qRound64(twips(y())))});
+    store.write(Keys::settingsLeft, Twips{int(qRound64(twips(x())))});
     emit closed();
 }
 

@@ -55,7 +55,7 @@ signals:
     void clockLeftShifted(int by);
     void clockWidthChanged(int width);
     void exitButtonsShown(bool visible);
-    void clockColoursChanged();
+    void clockColoursChanged(int mode);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -61,7 +61,7 @@ void ClockDisplayPage::loadPosition(QPoint clockTwips) {
     const QSignalBlocker blockX(SliderX_), blockY(SliderY_);
     SliderX_->setValue(clockTwips.x());
     SliderY_->setValue(clockTwips.y());
-    TopmostCheck_->setChecked(record_.Topmost != 0);
+    TopmostCheck_->setChecked(record_.keptInFront != 0);
 }
 
 void ClockDisplayPage::loadScreenSize() {
@@ -72,15 +72,15 @@ void ClockDisplayPage::loadScreenSize() {
 }
 
 void ClockDisplayPage::populateExitButtons() {
-    RQCheck_->setChecked(record_.RQ != 0);
-    button_[record_.btn0 ? 0 : 1]->setChecked(true);
+    RQCheck_->setChecked(record_.exitControls != 0);
+    button_[record_.exitControlsAsButtons ? 0 : 1]->setChecked(true);
 }
 
 void ClockDisplayPage::enableExitButtonTypes() {
     for (QRadioButton* option : button_) option->setEnabled(RQCheck_->isChecked());
 }
 
-void ClockDisplayPage::loadColours() { tokeiGCheck_->setChecked(record_.tokeiG == 1); }
+void ClockDisplayPage::loadColours() { tokeiGCheck_->setChecked(record_.titleBarColours == 1); }
 
 void ClockDisplayPage::SliderX_Scroll() {
     emit clockLeftMoved(SliderX_->value());
@@ -119,8 +119,7 @@ void ClockDisplayPage::TopmostCheck_Click() { emit changed(); }
 
 void ClockDisplayPage::tokeiGCheck_Click() {
     emit changed();
-    record_.tokeiG = tokeiGCheck_->isChecked() ? 1 : 0;
-    emit clockColoursChanged();
+    emit clockColoursChanged(tokeiGCheck_->isChecked() ? 1 : 0);
 }
 
 void ClockDisplayPage::TIMEDATE_Click() {
@@ -144,13 +143,13 @@ void ClockDisplayPage::button_Click(int index) {
 }
 
 void ClockDisplayPage::applyPosition() {
-    store_.save("set", "left", QString::number(SliderX_->value()));
-    store_.save("set", "top", QString::number(SliderY_->value()));
-    store_.save("set", "Topmost", TopmostCheck_->isChecked() ? "1" : "0");
+    store_.write(Keys::clockLeft, Twips{SliderX_->value()});
+    store_.write(Keys::clockTop, Twips{SliderY_->value()});
+    store_.write(Keys::keptInFront, TopmostCheck_->isChecked() ? 1 : 0);
 }
 
 void ClockDisplayPage::applyAppearance() {
-    store_.save("o", "tokeiG", tokeiGCheck_->isChecked() ? "1" : "0");
-    store_.save("o", "RQ", RQCheck_->isChecked() ? "1" : "0");
-    store_.save("o", "btn0", StoredValue::fromBool(button_[0]->isChecked()));
+    store_.write(Keys::titleBarColours, tokeiGCheck_->isChecked() ? 1 : 0);
+    store_.write(Keys::exitControls, RQCheck_->isChecked() ? 1 : 0);
+    store_.write(Keys::exitControlsAsButtons, button_[0]->isChecked());
 }

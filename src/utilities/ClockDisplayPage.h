@@ -43,7 +43,8 @@ signals:
     void clockLeftShifted(int byTwips);
     void clockWidthChanged(int widthTwips);
     void exitButtonsShown(bool visible);
-    void clockColoursChanged();
+    // The colour mode the clock previews: 1 title-bar colours, 0 the gradient.
+    void clockColoursChanged(int mode);
 
 private:
     void SliderX_Scroll();

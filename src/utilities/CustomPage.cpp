@@ -41,11 +41,11 @@ CustomPage::CustomPage(QWidget* window, const SettingsRecord& record, SettingsSt
 }
 
 void CustomPage::populate() {
-    saikinCheck_->setChecked(record_.saikin != 0);
-    WinCheck_->setChecked(record_.Win != 0);
-    boot_[record_.reboot ? 0 : 1]->setChecked(true);
-    kidouCheck_->setChecked(record_.kidou != 0);
-    Text3_->setText(record_.kidoupath);
+    saikinCheck_->setChecked(record_.clearRecentOnDoubleClick != 0);
+    WinCheck_->setChecked(record_.powerOnDoubleClick != 0);
+    boot_[record_.restartNotShutDown ? 0 : 1]->setChecked(true);
+    kidouCheck_->setChecked(record_.launchOnDoubleClick != 0);
+    Text3_->setText(record_.launchCommand);
 }
 
 void CustomPage::saikinCheck_Click() { emit changed(); }
@@ -88,9 +88,9 @@ void CustomPage::sansyou_b_Click() {
 }
 
 void CustomPage::applyActions() {
-    store_.save("c", "saikin", saikinCheck_->isChecked() ? "1" : "0");
-    store_.save("c", "Win", WinCheck_->isChecked() ? "1" : "0");
-    store_.save("c", "reboot", StoredValue::fromBool(boot_[0]->isChecked()));
+    store_.write(Keys::clearRecentOnDoubleClick, saikinCheck_->isChecked() ? 1 : 0);
+    store_.write(Keys::powerOnDoubleClick, WinCheck_->isChecked() ? 1 : 0);
+    store_.write(Keys::restartNotShutDown, boot_[0]->isChecked());
 }
 
 void CustomPage::applyLaunch() {
@@ -99,6 +99,6 @@ void CustomPage::applyLaunch() {
         dialogs_.message(window_, kNoPath);
         kidouCheck_->setChecked(false);
     }
-    store_.save("c", "kidou", kidouCheck_->isChecked() ? "1" : "0");
-    store_.save("c", "kidouPath", Text3_->text());
+    store_.write(Keys::launchOnDoubleClick, kidouCheck_->isChecked() ? 1 : 0);
+    store_.write(Keys::launchCommand, Text3_->text());
 }

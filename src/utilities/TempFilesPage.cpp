@@ -85,7 +85,7 @@ void TempFilesPage::DeleteT_Click() {
 }
 
 void TempFilesPage::loadBootCleanup() {
-    registered_ = record_.tmpdelRegistered == 1;
+    registered_ = record_.cleanupAtLogin;
     if (registered_) ZKTD_Check_->setChecked(true);
 }
 

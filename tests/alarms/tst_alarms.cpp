@@ -79,7 +79,7 @@ private slots:
         QFETCH(QString, now);
         QFETCH(bool, shown);
         AlarmSlot slot;
-        slot.onoff = onoff;
+        slot.on = onoff;
         if (due.isValid()) slot.time = due;
         QTEST(AlarmRules::check(slot, at(checkedUpTo), at(now), shown), "verdict");
         QCOMPARE(AlarmRules::title(2, QTime(7, 5)), QString("Alarm time 3   7:05:00"));
@@ -168,7 +168,7 @@ private slots:
         QTEST(f->text("Label3(0)"), "message");
         for (const QString& line : alarms) {
             const int n = line.left(1).toInt();
-            QCOMPARE(f->app->record().alarms[n - 1].onoff, n == switchedOff ? 0 : 1);
+            QCOMPARE(f->app->record().alarms[n - 1].on, n == switchedOff ? 0 : 1);
             QCOMPARE(f->stored("ALM", "onoff" + line.left(1)), QString(n == switchedOff ? "0" : "1"));
         }
     }

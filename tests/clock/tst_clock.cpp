@@ -118,12 +118,12 @@ private slots:
 
     void cleanupRegistration_data() {
         QTest::addColumn<QString>("content");  // "-" means no entry at all
-        QTest::addColumn<int>("registered");
-        QTest::newRow("no entry") << "-" << 0;
-        QTest::newRow("empty file") << "" << 0;
-        QTest::newRow("empty Exec") << "[Desktop Entry]\nType=Application\nExec=\n" << 0;
-        QTest::newRow("Exec in another group") << "[Other]\nExec=/x/ZKtmpdel\n" << 0;
-        QTest::newRow("registered") << "[Desktop Entry]\nType=Application\nExec=/opt/zk/ZKtmpdel\n" << 1;
+        QTest::addColumn<bool>("registered");
+        QTest::newRow("no entry") << "-" << false;
+        QTest::newRow("empty file") << "" << false;
+        QTest::newRow("empty Exec") << "[Desktop Entry]\nType=Application\nExec=\n" << false;
+        QTest::newRow("Exec in another group") << "[Other]\nExec=/x/ZKtmpdel\n" << false;
+        QTest::newRow("registered") << "[Desktop Entry]\nType=Application\nExec=/opt/zk/ZKtmpdel\n" << true;
     }
     void cleanupRegistration() {
         QFETCH(QString, content);
@@ -133,7 +133,7 @@ private slots:
             entry.write(content.toUtf8());
         }
         QVERIFY(f->start());
-        QTEST(f->app->record().tmpdelRegistered, "registered");
+        QTEST(f->app->record().cleanupAtLogin, "registered");
     }
 
     void todayViewOncePerRun_data() {

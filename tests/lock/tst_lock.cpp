@@ -170,7 +170,7 @@ private slots:
         sqlite3_close(other);
 
         QCOMPARE(f->stored("set", "PW"), row.storedPw);
-        QCOMPARE(f->app->record().PW, row.storedPw == _ ? "" : row.storedPw);
+        QCOMPARE(f->app->record().password, row.storedPw == _ ? "" : row.storedPw);
         QCOMPARE(f->stored("set", "LOCK"), row.storedLock);
         QCOMPARE(log.writes().count("set/LOCK"), row.lockWrites);
         QCOMPARE(c<QLabel>("Label21")->text(), row.panel);

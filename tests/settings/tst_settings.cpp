@@ -237,7 +237,7 @@ private slots:
         QCOMPARE(f->stored("set", "top"), QString("15"));
         // Values on both sides of the damage are saved.
         QVERIFY(!kind.startsWith("leaf") || f->stored("s", "k0") + f->stored("s", "k199") == QString(2000, 'v'));
-        QVERIFY(fewest != 1 || f->app->record().left == 1500);
+        QVERIFY(fewest != 1 || f->app->record().clockLeft == 1500);
     }
 
     void oneMessagePerAction_data() {
@@ -363,13 +363,13 @@ private slots:
         store.save("set", "PW", "Pass");
         SettingsRecord r;
         r.load(store);
-        QCOMPARE(r.SheduleColor, 65535);
-        QCOMPARE(r.PW, QString("Pass"));
-        QCOMPARE(r.DateColor, kMagenta);  // none stored
+        QCOMPARE(r.scheduleColour, 65535);
+        QCOMPARE(r.password, QString("Pass"));
+        QCOMPARE(r.dateColour, kMagenta);  // none stored
         for (const char* stored : {"0", "junk", "255"}) {
             store.save("set", "DateColor", stored);
             r.load(store);
-            QCOMPARE(r.DateColor, QString(stored) == "255" ? 255 : kMagenta);
+            QCOMPARE(r.dateColour, QString(stored) == "255" ? 255 : kMagenta);
             QCOMPARE(store.get("set", "DateColor", ""), QString(stored));  // not written back
         }
     }

@@ -399,7 +399,7 @@ private slots:
         QVERIFY(!entry(AutostartEntry::kCleanup).exists());  // only Apply registers
         w->Save_Click();
         QCOMPARE(entry(AutostartEntry::kCleanup).exec(), program);
-        QVERIFY(f->app->record().tmpdelRegistered == 1);
+        QVERIFY(f->app->record().cleanupAtLogin == 1);
         QVERIFY(QFile::remove(program));  // gone before the next Apply
         f->platform.dialogs.allowPrefix(kCleanupMissing);
         w->Save_Click();
