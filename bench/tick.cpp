@@ -84,7 +84,7 @@ int main(int argc, char* argv[]) {
     SettingsStore(fakes.locations.settingsFile()).save("set", "OPENCheck", "1");  // the clock alone
     Application app(os);
     app.start();
-    PaintWatch watch(app.clock()->findChild<QLabel*>("Label2"), landings);
+    PaintWatch watch(app.clock()->findChild<QLabel*>("time"), landings);
     QTimer::singleShot(seconds * 1000, &qt, [] { QCoreApplication::exit(0); });
 
     std::printf("running the clock for %d s...\n", seconds);

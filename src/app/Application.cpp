@@ -54,7 +54,7 @@ void Application::loadClock(bool keepCalendarDate) {
     QObject::connect(clock_.get(), &ClockWindow::ringConfirmed, [this] { dialogs_.release(); });
     // The store's full check waits until the clock is on the screen.
     QObject::connect(clock_.get(), &ClockWindow::firstPainted, [this] { store_->checkInBackground(); });
-    clock_->Form_Load();
+    clock_->load();
     greeting_.offer();  // once per run: a reload never shows it again
 }
 
@@ -122,9 +122,9 @@ void Application::connectSettings() {
     QObject::connect(window, &SettingsWindow::clockWidthChanged,
                      onClock([](ClockWindow& c, int width) { c.setWidthTwips(width); }));
     QObject::connect(window, &SettingsWindow::exitButtonsShown,
-                     onClock([](ClockWindow& c, bool shown) { c.setExitButtonsVisible(shown); }));
+                     onClock([](ClockWindow& c, bool shown) { c.setExitButtonsShown(shown); }));
     QObject::connect(window, &SettingsWindow::clockColoursChanged,
-                     onClock([](ClockWindow& c, int mode) { c.ApplyClockColours(mode); }));
+                     onClock([](ClockWindow& c, int mode) { c.setColourMode(mode); }));
 }
 
 // The style's pixmaps of a closed window are keyed by its palettes, which no later window

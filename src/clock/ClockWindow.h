@@ -1,22 +1,24 @@
 #pragma once
 
-#include <QDateTime>
-#include <QEvent>
-#include <QDeadlineTimer>
+#include <QColor>
+#include <memory>
 #include <QWidget>
 
-#include "widgets/SystemColours.h"
-
 class AlarmMonitor;
+class AlarmScreen;
+class DoubleClickActions;
 class GradientPicture;
-class SettingsStore;
-struct Platform;
-struct SettingsRecord;
 class QLabel;
 class QPushButton;
+class SettingsStore;
+class StripMouse;
 class TickScheduler;
+struct Platform;
+struct SettingsRecord;
 
-// The clock strip "time1": date and time at a stored place, the alarms' full-screen message.
+// The clock strip: the date and the time at the stored place and layer, in the chosen colours,
+// rewritten just after every second, when the alarms are checked too. Its window is also the
+// alarm's screen (AlarmScreen); the mouse on it is StripMouse's.
 class ClockWindow : public QWidget {
     Q_OBJECT
 public:
@@ -24,42 +26,29 @@ public:
                 AlarmMonitor& alarms);
     ~ClockWindow() override;
 
-    // The load step: reads the store and places, sizes, layers and colours the strip.
-    void Form_Load();
+    // Reads the store into the record, then places, sizes, layers and colours the strip.
+    void load();
+    // The date and the time of now, then the alarms due by now.
+    void showTime();
 
-    void Timer1_Timer();
-    void Command1_Click();
-    void SetTopmost();
-    void SetNotTopmost();
     // mode 1: the title-bar colours; 0: black on the gradient; any other value changes nothing.
-    void ApplyClockColours(int mode);
-
+    void setColourMode(int mode);
     // Previews from the settings window; the next load undoes them unless they were applied.
     void setWidthTwips(int width);
-    void setExitButtonsVisible(bool visible);
+    void setExitButtonsShown(bool asButtons);
     void moveTwips(int left, int top);
     int leftTwips() const;
     int topTwips() const;
 
-    // Mouse actions on the strip; the settings window's "今すぐ消去" shares the clearing.
-    void saikin_B();
-    void Qbutton_Click();
-    void Rbutton_Click();
-    // Brings the strip back once ten seconds have passed since a right click hid it.
-    void HideTimer_Timer();
-
     // Kept in front, by the stored choice or while an alarm rings.
     bool isTopmost() const;
-    bool isAlarmMaximised() const { return maximised_; }
+    AlarmScreen& alarmScreen() { return *alarmScreen_; }
+    StripMouse& mouse() { return *mouse_; }
     TickScheduler& tickScheduler() { return *tick_; }
-
-    // How long after a ring Enter is ignored.
-    static constexpr int kEnterIgnoredMs = 500;
 
 signals:
     // The stored choice asks for the greeting window; whether it shows is the program's to say.
     void greetingWanted();
-    // A double click on the date.
     void settingsRequested();
     // Once, when the strip is on the screen and its first drawing is done.
     void firstPainted();
@@ -73,56 +62,29 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void makeDesktopAccessory();
-    void ring(int slot);
-    void showOnLayer(bool topmost);
-    void maximise();
-    void restoreStrip();
-    void placeAlarmLines();
-    void acceptFocus(bool accept);
-    void takeFocus();
-    void giveFocusBack();
-    void enterPressed();
-    void setTextColour(QWidget* widget, const QColor& colour);
-
-    void buildExitControls();
-    void buildAlarmControls();
-    bool mouseEvent(QObject* watched, QEvent::Type type, Qt::MouseButton button);
-    bool Label1_MouseDown(Qt::MouseButton button);
-    void Label1_MouseUp();
-    void Label1_DblClick();
-    void Label2_DblClick();
-    void QLabel_DblClick();
-    void RLabel_DblClick();
-    void hideForTenSeconds();
-    void requestPower(bool reboot);
-    void launch(const QString& commandLine);
+    void makeExitControls();
     void showExitControls();
+    void showOnLayer(bool topmost);
+    void requestPower(bool restart);
 
     const Platform& os_;
     SettingsStore& store_;
     SettingsRecord& record_;
     AlarmMonitor& alarms_;
     TickScheduler* tick_;
-    GradientPicture* Image1_;
-    QLabel* Label1_;
-    QLabel* Label2_;
-    // Made when first needed, null until then.
-    QLabel* alarmTitle_ = nullptr;    // Label3(1)
-    QLabel* alarmMessage_ = nullptr;  // Label3(0)
-    QLabel* RLabel_ = nullptr;
-    QLabel* QLabel_ = nullptr;
-    QPushButton* Rbutton_ = nullptr;
-    QPushButton* Qbutton_ = nullptr;
-    QPushButton* Command1_ = nullptr;
-    QColor exitLabelColour_ = SystemColours::buttonFace();
-    QRect stripGeometry_;
-    bool maximised_ = false;
-    TickScheduler* hideTimer_ = nullptr;
-    QDateTime hiddenSince_;     // whole seconds; invalid while the strip is shown
+    GradientPicture* gradient_;
+    QLabel* date_;
+    QLabel* time_;
+    AlarmScreen* alarmScreen_;
+    StripMouse* mouse_;
+    std::unique_ptr<DoubleClickActions> actions_;
+    // Made when the strip is first wide enough for them, null until then.
+    QLabel* restartLabel_ = nullptr;
+    QLabel* shutDownLabel_ = nullptr;
+    QPushButton* restartButton_ = nullptr;
+    QPushButton* shutDownButton_ = nullptr;
+    QColor exitLabelColour_;
+    bool wide_ = false;            // wide enough for R and Q
+    bool exitAsButtons_ = false;   // R and Q as buttons (single click), else as labels
     bool painted_ = false;
-    bool exitControls_ = false;  // the strip is wide enough for R and Q
-    bool buttonType_ = false;    // R and Q as buttons (single click), else as labels
-    WId focusBefore_ = 0;  // the window that had the focus before the alarm took it
-    QDeadlineTimer enterIgnored_;
 };

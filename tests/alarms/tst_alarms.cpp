@@ -32,7 +32,7 @@ class TestAlarms : public QObject {
         if (time.startsWith('+')) clock.set(clock.now().addDays(1));
         const QTime t = QTime::fromString(time.remove('+'), "H:mm:ss");
         clock.set(QDateTime(clock.now().date(), t));
-        f->clock()->Timer1_Timer();
+        f->clock()->showTime();
     }
 
 private slots:
@@ -152,7 +152,7 @@ private slots:
                 continue;
             }
             if (what == "confirm") {
-                f->clock()->Command1_Click();
+                f->clock()->alarmScreen().confirm();
                 QCOMPARE(f->clock()->geometry(), strip);
                 QCOMPARE(f->clock()->isTopmost(), topmost == "1");
             } else {
@@ -160,12 +160,12 @@ private slots:
                 tickAt(what);
                 QVERIFY2(f->platform.dialogs.alarmSounds() == words.takeFirst().toInt(), qPrintable(step));
                 if (f->platform.dialogs.alarmSounds() > before)
-                    QVERIFY(f->clock()->isAlarmMaximised() && f->clock()->isTopmost());
+                    QVERIFY(f->clock()->alarmScreen().isRinging() && f->clock()->isTopmost());
             }
             if (!words.isEmpty()) QVERIFY2(f->app->alarms().shown() == (words[0] == "shown"), qPrintable(step));
         }
-        QTEST(f->text("Label3(1)"), "title");
-        QTEST(f->text("Label3(0)"), "message");
+        QTEST(f->text("alarmTitle"), "title");
+        QTEST(f->text("alarmMessage"), "message");
         for (const QString& line : alarms) {
             const int n = line.left(1).toInt();
             QCOMPARE(f->app->record().alarms[n - 1].on, n == switchedOff ? 0 : 1);
@@ -211,7 +211,7 @@ private slots:
         QVERIFY(f->start());
         tickAt("7:05:00");
         QCOMPARE(f->platform.dialogs.events(), QStringList{"alarm sound"});
-        f->clock()->Command1_Click();
+        f->clock()->alarmScreen().confirm();
         QCOMPARE(f->platform.dialogs.events().mid(1, 1), QStringList{"beep"});
         QVERIFY(f->platform.dialogs.events().value(2).startsWith("message:" + UiText::saveFailed));
     }
@@ -222,10 +222,10 @@ private slots:
         tickAt("7:05:00");
         QVERIFY(QTest::qWaitForWindowActive(f->clock()));
         QTest::keyClick(f->clock(), Qt::Key_Return);  // typed for another program: ignored
-        QVERIFY(f->clock()->isAlarmMaximised());
-        QTest::qWait(ClockWindow::kEnterIgnoredMs + 100);
+        QVERIFY(f->clock()->alarmScreen().isRinging());
+        QTest::qWait(AlarmScreen::kEnterIgnoredMs + 100);
         QTest::keyClick(f->clock(), Qt::Key_Return);
-        QVERIFY(!f->clock()->isAlarmMaximised());
+        QVERIFY(!f->clock()->alarmScreen().isRinging());
     }
 };
 

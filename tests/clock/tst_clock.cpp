@@ -25,8 +25,8 @@ private slots:
     void startsTicking() {
         QVERIFY(f->start());
         QVERIFY(f->clock()->tickScheduler().isActive());
-        QCOMPARE(f->text("Label1"), QString("     ZORVEK"));
-        QCOMPARE(f->text("Label2"), QString("Inc.TIME "));
+        QCOMPARE(f->text("date"), QString("     ZORVEK"));
+        QCOMPARE(f->text("time"), QString("Inc.TIME "));
     }
 
     // A strip wholly off every screen shows on the primary one; the store keeps the user's value.
@@ -53,7 +53,7 @@ private slots:
         f->seed("o", "RQ", rq);
         QVERIFY(f->start());
         QCOMPARE(f->clock()->geometry(), geometry);
-        QCOMPARE(f->control("Image1")->width(), geometry.width());
+        QCOMPARE(f->control("gradient")->width(), geometry.width());
         QCOMPARE(f->stored("set", "left"), left);
     }
 
@@ -81,14 +81,14 @@ private slots:
         QVERIFY(f->start());
         for (bool ringing : {false, true}) {
             if (ringing) f->platform.clock.advance(1);
-            f->clock()->Timer1_Timer();
-            QCOMPARE(f->clock()->isAlarmMaximised(), ringing);
-            for (const char* name : {"Rbutton", "Qbutton"}) QCOMPARE(f->shown(name), buttonsShown);
-            for (const char* name : {"RLabel", "QLabel"}) QCOMPARE(f->shown(name), labelsShown);
+            f->clock()->showTime();
+            QCOMPARE(f->clock()->alarmScreen().isRinging(), ringing);
+            for (const char* name : {"restartButton", "shutDownButton"}) QCOMPARE(f->shown(name), buttonsShown);
+            for (const char* name : {"restartLabel", "shutDownLabel"}) QCOMPARE(f->shown(name), labelsShown);
         }
         // With RQ 0 they are not made at all, so they can do nothing, however they are clicked.
-        QCOMPARE(f->control("Qbutton") != nullptr, rq != "0");
-        if (rq == "1") QCOMPARE(f->control("Qbutton")->font().pointSizeF(), 9.75);
+        QCOMPARE(f->control("shutDownButton") != nullptr, rq != "0");
+        if (rq == "1") QCOMPARE(f->control("shutDownButton")->font().pointSizeF(), 9.75);
     }
 
     void colourModes_data() {
@@ -106,12 +106,12 @@ private slots:
         f->seed("o", "tokeiG", tokeiG);
         f->seed("o", "RQ", "1");
         QVERIFY(f->start());
-        QCOMPARE(f->control("Image1")->isVisible(), pictureShown);
+        QCOMPARE(f->control("gradient")->isVisible(), pictureShown);
         const QColor titleText = QApplication::palette().color(QPalette::Active, QPalette::HighlightedText);
         const QColor buttonFace = QApplication::palette().color(QPalette::Active, QPalette::Button);
-        QCOMPARE(textColour("Label1"), titleBarText ? titleText : QColor(Qt::black));
-        QCOMPARE(textColour("Label2"), titleBarText ? titleText : QColor(Qt::black));
-        QCOMPARE(textColour("QLabel"), titleBarText ? buttonFace : QColor(Qt::black));
+        QCOMPARE(textColour("date"), titleBarText ? titleText : QColor(Qt::black));
+        QCOMPARE(textColour("time"), titleBarText ? titleText : QColor(Qt::black));
+        QCOMPARE(textColour("shutDownLabel"), titleBarText ? buttonFace : QColor(Qt::black));
         QCOMPARE(f->clock()->palette().color(QPalette::Window),
                  QApplication::palette().color(QPalette::Active, QPalette::Highlight));
     }
@@ -172,23 +172,23 @@ private slots:
         QFETCH(QDateTime, now);
         QVERIFY(f->start());
         f->platform.clock.set(now);
-        f->clock()->Timer1_Timer();
-        QTEST(f->text("Label1"), "date");
-        QTEST(f->text("Label2"), "time");
+        f->clock()->showTime();
+        QTEST(f->text("date"), "date");
+        QTEST(f->text("time"), "time");
     }
 
     void holdingDateShowsWeekdayAndPauses() {
         f->platform.clock.set(QDateTime(QDate(2026, 12, 9), QTime(8, 0, 0)));  // a Wednesday
         QVERIFY(f->start());
-        f->clock()->Timer1_Timer();
-        QLabel* date = f->control<QLabel>("Label1");
+        f->clock()->showTime();
+        QLabel* date = f->control<QLabel>("date");
         QTest::mousePress(date, Qt::LeftButton);
         QCOMPARE(date->text(), QString("Wednesday"));
         QVERIFY(!f->clock()->tickScheduler().isActive());
         QTest::mouseRelease(date, Qt::LeftButton);
         QVERIFY(f->clock()->tickScheduler().isActive());
         QCOMPARE(date->text(), QString("Wednesday"));  // until the next tick
-        f->clock()->Timer1_Timer();
+        f->clock()->showTime();
         QCOMPARE(date->text(), QString("2026/12/9"));
     }
 
@@ -210,7 +210,7 @@ private slots:
         f->platform.clock.set(click);
         QVERIFY(f->start());
         const QPoint place = f->clock()->pos();
-        QLabel* date = f->control<QLabel>("Label1");
+        QLabel* date = f->control<QLabel>("date");
         QTest::mousePress(date, button);
         QVERIFY(f->clock()->isHidden());
         f->platform.clock.set(click.addMSecs(5000));
@@ -220,7 +220,7 @@ private slots:
         QVERIFY(!f->clock()->tickScheduler().isActive());
         QVERIFY(!f->app->settings());  // only a left double click opens it
         f->platform.clock.set(click.addMSecs(laterMs));
-        f->clock()->HideTimer_Timer();
+        f->clock()->mouse().endHideWhenOver();
         QCOMPARE(f->clock()->isVisible(), shown);
         QCOMPARE(f->clock()->tickScheduler().isActive(), shown);
         QCOMPARE(f->clock()->pos(), place);
@@ -279,7 +279,7 @@ private slots:
         f->platform.launcher.startResult = Launcher::Result(launchResult);
         f->platform.dialogs.allowPrefix("");
         QVERIFY(f->start());
-        QTest::mouseDClick(f->control("Label2"), Qt::LeftButton);
+        QTest::mouseDClick(f->control("time"), Qt::LeftButton);
         if (QDir(recent).isEmpty()) happened.prepend("cleared");
         if (f->platform.lifecycle.endRequests == 1) happened << "end";
         for (const QString& line : f->platform.launcher.started) happened << "start " + line;
@@ -304,13 +304,13 @@ private slots:
         QVERIFY(f->start());
         const WId id = f->clock()->winId();
         QVERIFY(!acceptsFocus());
-        QVERIFY(!f->control("Command1"));  // made at the first ring
+        QVERIFY(!f->control("confirmAlarm"));  // made at the first ring
         tickAt7();
-        QCOMPARE(f->control("Label3(1)")->font().pointSizeF(), 21.75);
-        QCOMPARE(f->control<QPushButton>("Command1")->text(), QString("確認(&K)"));
+        QCOMPARE(f->control("alarmTitle")->font().pointSizeF(), 21.75);
+        QCOMPARE(f->control<QPushButton>("confirmAlarm")->text(), QString("確認(&K)"));
         QVERIFY(acceptsFocus());
         QVERIFY(QTest::qWaitForWindowActive(f->clock()));
-        f->clock()->Command1_Click();
+        f->clock()->alarmScreen().confirm();
         QVERIFY(!acceptsFocus());
         QCOMPARE(f->clock()->winId(), id);
     }
@@ -339,17 +339,17 @@ private slots:
         QCOMPARE(f->clock()->geometry(), screen);
         const QRect area(QPoint(0, 0), screen.size());
         int above = -1;
-        for (const char* name : {"Label3(1)", "Label3(0)", "Command1"}) {
+        for (const char* name : {"alarmTitle", "alarmMessage", "confirmAlarm"}) {
             const QRect line = f->control(name)->geometry();
             QVERIFY2(area.contains(line), name);
             QVERIFY2(qAbs(line.left() - (area.right() - line.right())) <= 1, name);
             QVERIFY2(line.top() > above, name);
             above = line.bottom();
         }
-        QVERIFY(f->control("Label3(1)")->width() > 100);
-        const QFontMetrics metrics = f->control("Label3(0)")->fontMetrics();
+        QVERIFY(f->control("alarmTitle")->width() > 100);
+        const QFontMetrics metrics = f->control("alarmMessage")->fontMetrics();
         if (metrics.horizontalAdvance(message) > screen.width())  // wrapped, not cut at the side
-            QVERIFY(f->control("Label3(0)")->height() > 2 * metrics.lineSpacing());
+            QVERIFY(f->control("alarmMessage")->height() > 2 * metrics.lineSpacing());
     }
 
 private:
@@ -360,8 +360,8 @@ private:
     }
     void tickAt7() {
         f->platform.clock.set(QDateTime(QDate(2026, 12, 7), QTime(7, 0)));
-        f->clock()->Timer1_Timer();
-        QVERIFY(f->clock()->isAlarmMaximised());
+        f->clock()->showTime();
+        QVERIFY(f->clock()->alarmScreen().isRinging());
     }
     bool acceptsFocus() {
         return !f->clock()->windowHandle()->flags().testFlag(Qt::WindowDoesNotAcceptFocus);

@@ -204,13 +204,13 @@ private slots:
         c<QSlider>("SliderY")->setValue(300);
         QCOMPARE(f->clock()->pos(), QPoint(100, 20));
         c<QCheckBox>("tokeiGCheck")->click();
-        QVERIFY(!f->control("Image1")->isVisible());
+        QVERIFY(!f->control("gradient")->isVisible());
         c<QCheckBox>("RQCheck")->click();
         QCOMPARE(f->clock()->width(), 187);
         c<QRadioButton>("button(0)")->click();
-        QVERIFY(f->control("Qbutton")->isVisible());
+        QVERIFY(f->control("shutDownButton")->isVisible());
         c<QRadioButton>("button(1)")->click();
-        QVERIFY(!f->control("Qbutton")->isVisible());
+        QVERIFY(!f->control("shutDownButton")->isVisible());
         const int loads = f->app->clockLoads();
         if (button.isEmpty()) w->close();
         else c<QPushButton>(button)->click();
@@ -222,7 +222,7 @@ private slots:
         QVERIFY(f->app->settings() == nullptr);
         const bool applied = button == "OK";
         QCOMPARE(f->clock()->pos(), applied ? QPoint(100, 20) : QPoint(0, 0));
-        QCOMPARE(f->control("Image1")->isVisible(), !applied);
+        QCOMPARE(f->control("gradient")->isVisible(), !applied);
         QCOMPARE(f->app->calendar().shownYear, 2026);
         QCOMPARE(f->clock()->width(), applied ? 187 : 152);
         QCOMPARE(f->stored("set", "tool1left"), QString("4500"));

@@ -7,7 +7,9 @@
 
 #include "TestPlatform.h"
 #include "app/Application.h"
+#include "clock/AlarmScreen.h"
 #include "clock/ClockWindow.h"
+#include "clock/StripMouse.h"
 #include "core/SettingsStore.h"
 
 // A platform of fakes, a store seeded before start and the application over them.
