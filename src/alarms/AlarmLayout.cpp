@@ -19,28 +19,28 @@ using namespace LayoutTable;
 std::vector<ControlDef> build() {
     static const std::array<QString, 3> digit = {"１", "２", "３"};
     std::vector<ControlDef> defs = {
-        {"Label19", K::Label, "アラームの設定時刻は、２４時間表示で入力してください。", "", 360, 720, 4350, 195, {}, kPoints},
+        {"alarmHint", K::Label, "アラームの設定時刻は、２４時間表示で入力してください。", "", 360, 720, 4350, 195, {}, kPoints},
     };
     for (int k = 0; k < 3; ++k) {
-        const QString frame = QStringLiteral("Frame%1").arg(3 + k);
+        const QString frame = indexed("alarmFrame", k);
         defs.insert(defs.end(), {
             {frame, K::Frame, "", "", 240, 1080 + 1200 * k, 5775, 975, {}, kPoints},
-            {indexed("onoffCheck", k), K::CheckBox, QStringLiteral("Alarm Time %1").arg(k + 1),
+            {indexed("alarmOn", k), K::CheckBox, QStringLiteral("Alarm Time %1").arg(k + 1),
              QStringLiteral("チェックを入れるとアラーム %1 がＯＮになります").arg(digit[k]),
              120, 0, 1575, 210, frame, kPoints, true},
             // The full-width blanks of this face are a whole em wide, which puts "分に" a little
             // past the minute box: the label is wider than its blanks alone would need, and the
             // two options stand further right.
-            {indexed("Label6", k), K::Label, " 時　　　 　分に", "", 600, 360, 1380, 195, frame, kPoints},
-            {indexed("Text2", 3 * k), K::LineEdit, "", "", 240, 240, 375, 270, frame, kPoints},
-            {indexed("Text2", 3 * k + 1), K::LineEdit, "", "", 960, 240, 375, 270, frame, kPoints},
-            {indexed("Label7", k), K::Label, "メッセージ ：", "", 360, 600, 930, 195, frame, kPoints},
-            {indexed("Text2", 3 * k + 2), K::LineEdit, "",
+            {indexed("alarmTimeCaption", k), K::Label, " 時　　　 　分に", "", 600, 360, 1380, 195, frame, kPoints},
+            {indexed("alarmHour", k), K::LineEdit, "", "", 240, 240, 375, 270, frame, kPoints},
+            {indexed("alarmMinute", k), K::LineEdit, "", "", 960, 240, 375, 270, frame, kPoints},
+            {indexed("alarmMessageCaption", k), K::Label, "メッセージ ：", "", 360, 600, 930, 195, frame, kPoints},
+            {indexed("alarmMessage", k), K::LineEdit, "",
              QStringLiteral("アラーム %1 の実行時に表示するメッセージを入力します").arg(digit[k]),
              1440, 600, 4215, 270, frame, kPoints},
-            {indexed("dayOB", 2 * k), K::Radio, "一度だけ実行", "一度アラームがなるとアラーム設定がＯＦＦになります",
+            {indexed("alarmOnce", k), K::Radio, "一度だけ実行", "一度アラームがなるとアラーム設定がＯＦＦになります",
              2040, 360, 1455, 210, frame, kPoints},
-            {indexed("dayOB", 2 * k + 1), K::Radio, "毎日実行",
+            {indexed("alarmDaily", k), K::Radio, "毎日実行",
              "ソフト 及び システムの再起動を行っても設定時間に毎日アラームをならします",
              3600, 360, 1095, 210, frame, kPoints},
         });

@@ -16,76 +16,78 @@ using LayoutTable::indexed;
 AlarmPage::AlarmPage(QWidget* window, SettingsRecord& record, SettingsStore& store,
                      Dialogs& dialogs)
     : window_(window), record_(record), store_(store), dialogs_(dialogs) {
-    for (int i = 0; i < 3; ++i)
-        onoffCheck_[i] = control<QCheckBox>(window, indexed("onoffCheck", i));
-    for (int i = 0; i < 9; ++i) Text2_[i] = control<QLineEdit>(window, indexed("Text2", i));
-    for (int i = 0; i < 6; ++i) dayOB_[i] = control<QRadioButton>(window, indexed("dayOB", i));
-    for (int k = 0; k < 3; ++k) dayOB_[2 * k]->setChecked(true);  // the design's choice: once
-    for (QCheckBox* box : onoffCheck_)
-        connect(box, &QCheckBox::toggled, this, &AlarmPage::onoffCheck_Click);
-    for (QLineEdit* text : Text2_)
-        connect(text, &QLineEdit::textChanged, this, &AlarmPage::Text2_Change);
-    for (QRadioButton* option : dayOB_)
-        connect(option, &QRadioButton::toggled, this, &AlarmPage::dayOB_Click);
-}
-
-void AlarmPage::Text2_Change() { emit changed(); }
-
-void AlarmPage::dayOB_Click(bool selected) {
-    if (selected) emit changed();
+    for (int k = 0; k < 3; ++k) {
+        Row& row = rows_[k];
+        row = {control<QCheckBox>(window, indexed("alarmOn", k)),
+               control<QLineEdit>(window, indexed("alarmHour", k)),
+               control<QLineEdit>(window, indexed("alarmMinute", k)),
+               control<QLineEdit>(window, indexed("alarmMessage", k)),
+               control<QRadioButton>(window, indexed("alarmOnce", k)),
+               control<QRadioButton>(window, indexed("alarmDaily", k))};
+        row.once->setChecked(true);  // until the stored choice is shown
+        connect(row.on, &QCheckBox::toggled, this, &AlarmPage::onAlarmToggled);
+        for (QLineEdit* box : {row.hour, row.minute, row.message})
+            connect(box, &QLineEdit::textChanged, this, &AlarmPage::changed);
+        for (QRadioButton* option : {row.once, row.daily})
+            connect(option, &QRadioButton::toggled, this, [this](bool chosen) {
+                if (chosen) emit changed();
+            });
+    }
 }
 
 void AlarmPage::populate() {
     for (int k = 0; k < 3; ++k) {
         const AlarmSlot& slot = record_.alarms[k];
         const QTime time = slot.time.value_or(QTime(0, 0));
-        Text2_[3 * k]->setText(QString::number(time.hour()));
-        Text2_[3 * k + 1]->setText(QString::number(time.minute()));
-        Text2_[3 * k + 2]->setText(slot.message);
-        onoffCheck_[k]->setChecked(slot.on != 0);
-        dayOB_[2 * k + (slot.once ? 0 : 1)]->setChecked(true);
+        rows_[k].hour->setText(QString::number(time.hour()));
+        rows_[k].minute->setText(QString::number(time.minute()));
+        rows_[k].message->setText(slot.message);
+        rows_[k].on->setChecked(slot.on != 0);
+        (slot.once ? rows_[k].once : rows_[k].daily)->setChecked(true);
     }
 }
 
 void AlarmPage::disableOffRows() {
-    for (int k = 0; k < 3; ++k) {
-        if (record_.alarms[k].on != 0) continue;
-        for (int i = 0; i < 2; ++i) dayOB_[2 * k + i]->setEnabled(false);
-        for (int i = 0; i < 3; ++i) Text2_[3 * k + i]->setEnabled(false);
-    }
+    for (int k = 0; k < 3; ++k)
+        if (record_.alarms[k].on == 0) enableRow(rows_[k], false);
 }
 
-void AlarmPage::onoffCheck_Click() {
+// Every row follows its own box, whichever was clicked.
+void AlarmPage::onAlarmToggled() {
     enableRows();
     emit changed();
 }
 
 void AlarmPage::enableRows() {
-    for (int k = 0; k < 3; ++k) {
-        const bool on = onoffCheck_[k]->isChecked();
-        for (int i = 0; i < 2; ++i) dayOB_[2 * k + i]->setEnabled(on);
-        for (int i = 0; i < 3; ++i) Text2_[3 * k + i]->setEnabled(on);
-    }
+    for (const Row& row : rows_) enableRow(row, row.on->isChecked());
+}
+
+void AlarmPage::enableRow(const Row& row, bool enabled) {
+    for (QWidget* control : {static_cast<QWidget*>(row.hour), static_cast<QWidget*>(row.minute),
+                             static_cast<QWidget*>(row.message), static_cast<QWidget*>(row.once),
+                             static_cast<QWidget*>(row.daily)})
+        control->setEnabled(enabled);
 }
 
 void AlarmPage::apply() {
-    for (int slot = 0; slot < 3; ++slot) applySlot(slot);
+    for (int k = 0; k < 3; ++k) applyRow(k);
 }
 
 // A refused time keeps the stored one in force; with no valid stored time either, the slot is
 // stored off rather than armed at midnight, and the page says so.
-void AlarmPage::applySlot(int k) {
+void AlarmPage::applyRow(int k) {
+    const Row& row = rows_[k];
     const bool hadTime = record_.alarms[k].time.has_value();
     const std::optional<QTime> time =
-        StoredValue::parseHourMinute(Text2_[3 * k]->text(), Text2_[3 * k + 1]->text());
+        StoredValue::parseHourMinute(row.hour->text(), row.minute->text());
     if (time) {
         store_.write(Keys::alarmTime[k], time);
-        store_.write(Keys::alarmMessage[k], Text2_[3 * k + 2]->text());
+        store_.write(Keys::alarmMessage[k], row.message->text());
     } else {
         dialogs_.message(window_,
                          QStringLiteral("AlarmTime%1の時刻の指定が正しくありません。").arg(k + 1));
-        if (!hadTime) onoffCheck_[k]->setChecked(false);
+        if (!hadTime) row.on->setChecked(false);
     }
-    record_.storeAlarmOn(store_, k, onoffCheck_[k]->isChecked());
-    store_.write(Keys::alarmOnce[k], dayOB_[2 * k]->isChecked());
+    record_.storeAlarmOn(store_, k, row.on->isChecked());
+    store_.write(Keys::alarmOnce[k], row.once->isChecked());
 }

@@ -25,17 +25,23 @@ signals:
     void changed();
 
 private:
-    void onoffCheck_Click();
-    void Text2_Change();
-    void dayOB_Click(bool selected);
+    struct Row {
+        QCheckBox* on;
+        QLineEdit* hour;
+        QLineEdit* minute;
+        QLineEdit* message;
+        QRadioButton* once;
+        QRadioButton* daily;
+    };
+
+    void onAlarmToggled();
     void enableRows();
-    void applySlot(int slot);
+    void enableRow(const Row& row, bool enabled);
+    void applyRow(int k);
 
     QWidget* window_;
     SettingsRecord& record_;
     SettingsStore& store_;
     Dialogs& dialogs_;
-    std::array<QCheckBox*, 3> onoffCheck_;
-    std::array<QLineEdit*, 9> Text2_;
-    std::array<QRadioButton*, 6> dayOB_;
+    std::array<Row, 3> rows_;
 };

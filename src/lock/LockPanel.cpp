@@ -26,12 +26,12 @@ const QString kUnchanged = QStringLiteral("PassWordは\r\n変更されません�
 LockPanel::LockPanel(QWidget* window, SettingsRecord& record, SettingsStore& store)
     : record_(record),
       store_(store),
-      Label21_(control<QLabel>(window, "Label21")),
-      pass_(control<QLineEdit>(window, "pass")),
-      Label22_(control<QLabel>(window, "Label22")),
-      LOCK_B_(control<QPushButton>(window, "LOCK_B")),
-      lock_ran_(control<QWidget>(window, "lock_ran")),
-      lstShedule_(control<QWidget>(window, "lstShedule")) {
+      Label21_(control<QLabel>(window, "consolePanel")),
+      pass_(control<QLineEdit>(window, "passwordEntry")),
+      Label22_(control<QLabel>(window, "passwordChangeLink")),
+      LOCK_B_(control<QPushButton>(window, "lockButton")),
+      lock_ran_(control<QWidget>(window, "lockLamp")),
+      lstShedule_(control<QWidget>(window, "noteList")) {
     PasswordBox::setUp(pass_);
     // The style draws a box's edge a shade darker than the window colour: on the black console
     // the box would vanish whenever it lost the focus.

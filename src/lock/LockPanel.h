@@ -11,7 +11,7 @@ struct SettingsRecord;
 
 // The console column of the calendar tab: the lock over the schedule list, its lamp, the
 // password entry and the link to the password dialog. It alone writes the message panel
-// "Label21"; the help mode and the password dialog's outcome go through it.
+// "consolePanel"; the help mode and the password dialog's outcome go through it.
 class LockPanel : public QObject {
     Q_OBJECT
 public:

@@ -38,16 +38,16 @@ const std::vector<ControlDef>& controls() {
     constexpr int kLabel = 0xC0C0C0;
     constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
     static const std::vector<ControlDef> defs = {
-        {"Label1", K::Label, "確認欄には、新しいパスワードに入力したものと同じものを入力してください。", "",
+        {"confirmHint", K::Label, "確認欄には、新しいパスワードに入力したものと同じものを入力してください。", "",
          120, 120, 3735, 375, {}, 0, false, G, kLabel},
-        {"Label4", K::Label, "古いパスワード：", "", 960, 760, 1245, 180, {}, 0, false, G, kLabel, kDefault, kRight},
-        {"OldPass", K::LineEdit, "", "", 2280, 720, 1095, 270},
-        {"Label2", K::Label, "新しいパスワード：", "", 820, 1240, 1380, 180, {}, 0, false, G, kLabel, kDefault, kRight},
-        {"NewPass1", K::LineEdit, "", "", 2280, 1200, 1095, 270},
-        {"Label3", K::Label, "確認：", "", 1750, 1600, 450, 180, {}, 0, false, G, kLabel, kDefault, kRight},
-        {"NewPass2", K::LineEdit, "", "", 2280, 1560, 1095, 270},
-        {"PWC_OK", K::Button, "変更", "", 240, 2040, 1695, 350},
-        {"PWC_Cancel", K::Button, "キャンセル", "", 2040, 2040, 1695, 350},
+        {"oldPasswordCaption", K::Label, "古いパスワード：", "", 960, 760, 1245, 180, {}, 0, false, G, kLabel, kDefault, kRight},
+        {"oldPassword", K::LineEdit, "", "", 2280, 720, 1095, 270},
+        {"newPasswordCaption", K::Label, "新しいパスワード：", "", 820, 1240, 1380, 180, {}, 0, false, G, kLabel, kDefault, kRight},
+        {"newPassword", K::LineEdit, "", "", 2280, 1200, 1095, 270},
+        {"confirmCaption", K::Label, "確認：", "", 1750, 1600, 450, 180, {}, 0, false, G, kLabel, kDefault, kRight},
+        {"confirmPassword", K::LineEdit, "", "", 2280, 1560, 1095, 270},
+        {"changePasswordButton", K::Button, "変更", "", 240, 2040, 1695, 350},
+        {"cancelPasswordButton", K::Button, "キャンセル", "", 2040, 2040, 1695, 350},
     };
     return defs;
 }
@@ -62,7 +62,7 @@ PasswordDialog::PasswordDialog(SettingsRecord& record, SettingsStore& store, Dia
       record_(record),
       store_(store),
       dialogs_(dialogs) {
-    setObjectName("PWC");
+    setObjectName("passwordDialog");
     setWindowTitle(QStringLiteral(" "));  // an empty title would show the program's name
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -76,10 +76,10 @@ PasswordDialog::PasswordDialog(SettingsRecord& record, SettingsStore& store, Dia
     create();  // the layer is set on the native window
 
     buildControls(this, controls());
-    OldPass_ = control<QLineEdit>(this, "OldPass");
-    NewPass1_ = control<QLineEdit>(this, "NewPass1");
-    NewPass2_ = control<QLineEdit>(this, "NewPass2");
-    PWC_OK_ = control<QPushButton>(this, "PWC_OK");
+    OldPass_ = control<QLineEdit>(this, "oldPassword");
+    NewPass1_ = control<QLineEdit>(this, "newPassword");
+    NewPass2_ = control<QLineEdit>(this, "confirmPassword");
+    PWC_OK_ = control<QPushButton>(this, "changePasswordButton");
     for (QLineEdit* box : {OldPass_, NewPass1_, NewPass2_}) PasswordBox::setUp(box);
     for (QWidget* off : std::initializer_list<QWidget*>{NewPass1_, NewPass2_, PWC_OK_})
         off->setEnabled(false);
@@ -88,7 +88,7 @@ PasswordDialog::PasswordDialog(SettingsRecord& record, SettingsStore& store, Dia
     connect(NewPass1_, &QLineEdit::textChanged, this, &PasswordDialog::NewPass1_Change);
     connect(NewPass2_, &QLineEdit::textChanged, this, &PasswordDialog::NewPass2_Change);
     connect(PWC_OK_, &QPushButton::clicked, this, &PasswordDialog::PWC_OK_Click);
-    connect(control<QPushButton>(this, "PWC_Cancel"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(this, "cancelPasswordButton"), &QPushButton::clicked, this,
             &PasswordDialog::PWC_Cancel_Click);
 }
 

@@ -23,9 +23,9 @@ std::vector<ControlDef> build() {
     constexpr int kYearText = 0xC000C0;
     std::vector<ControlDef> defs = {
         // The two panels come first, so that everything on them lies on top.
-        {"dateWIN", K::Label, "", "", 120, 720, 4575, 3855, {}, 14.25, true, G, kHeaderText, kBlack,
+        {"monthPanel", K::Label, "", "", 120, 720, 4575, 3855, {}, 14.25, true, G, kHeaderText, kBlack,
          Qt::AlignHCenter | Qt::AlignTop, true},
-        {"Label21", K::Label, "", "", 4800, 720, 1335, 3855, {}, kPoints, false, G, kLime, kBlack},
+        {"consolePanel", K::Label, "", "", 4800, 720, 1335, 3855, {}, kPoints, false, G, kLime, kBlack},
     };
 
     struct Header {
@@ -35,10 +35,10 @@ std::vector<ControlDef> build() {
     };
     // Each heading is centred over its column of cells.
     static constexpr Header headers[] = {
-        {"Label15", "Sun", 345, 405, 0x0000FF},    {"Label14", "Mon", 810, 435, kHeaderText},
-        {"Label13", "Tue", 1305, 405, kHeaderText}, {"Label12", "Wed", 1770, 435, kHeaderText},
-        {"Label11", "Thu", 2265, 405, kHeaderText}, {"Label16", "Fri", 2790, 315, kHeaderText},
-        {"Label17", "Sat", 3240, 375, 0xFF8080},
+        {"sundayHeading", "Sun", 345, 405, 0x0000FF},    {"mondayHeading", "Mon", 810, 435, kHeaderText},
+        {"tuesdayHeading", "Tue", 1305, 405, kHeaderText}, {"wednesdayHeading", "Wed", 1770, 435, kHeaderText},
+        {"thursdayHeading", "Thu", 2265, 405, kHeaderText}, {"fridayHeading", "Fri", 2790, 315, kHeaderText},
+        {"saturdayHeading", "Sat", 3240, 375, 0xFF8080},
     };
     for (const Header& h : headers)
         defs.push_back({h.name, K::Label, h.caption, "", h.left, 1080, h.width, 195, {}, 9.75, true, G,
@@ -48,21 +48,21 @@ std::vector<ControlDef> build() {
     static constexpr int columnColours[7] = {0x8080FF, kWhite, kWhite, kWhite, kWhite, kWhite, 0xFFC0C0};
     for (int i = 1; i <= 37; ++i) {
         const int column = (i - 1) % 7, row = (i - 1) / 7;
-        defs.push_back({indexed("cmdDate", i), K::Label, "", "",
+        defs.push_back({indexed("dateCell", i), K::Label, "", "",
                          360 + 480 * column, 1320 + 240 * row, 375, 255,
                          {}, 12, false, G, columnColours[column], kBlack, Qt::AlignCenter});
     }
 
     // The year and month buttons let their black frames show through, so that a frame's line
     // runs on unbroken above them.
-    defs.push_back({"Frame10", K::Frame, "Year", "", 3720, 800, 855, 495, {},
+    defs.push_back({"yearFrame", K::Frame, "Year", "", 3720, 800, 855, 495, {},
                      kPoints, true, G, 0xFF00FF, kBlack});
     static constexpr std::pair<const char*, int> years[] = {{"≪", 120}, {"≫", 600}, {"■", 360}};
     for (int i = 0; i < 3; ++i)
-        defs.push_back({indexed("cmdYear", i), K::Label, years[i].first, "", years[i].second, 240, 210, 180,
-                         "Frame10", kPoints, true, G, kYearText, kDefault, Qt::AlignCenter});
+        defs.push_back({indexed("yearButton", i), K::Label, years[i].first, "", years[i].second, 240, 210, 180,
+                         "yearFrame", kPoints, true, G, kYearText, kDefault, Qt::AlignCenter});
 
-    defs.push_back({"Frame9", K::Frame, "Month", "", 3720, 1320, 855, 1815, {},
+    defs.push_back({"monthFrame", K::Frame, "Month", "", 3720, 1320, 855, 1815, {},
                      kPoints, true, G, 0x00C000, kBlack});
     // Two columns of six. The two-digit months are one row's pitch high, so that neighbouring
     // cells do not overlap.
@@ -70,29 +70,29 @@ std::vector<ControlDef> build() {
     for (int month = 1; month <= 12; ++month) {
         const int row = (month - 1) % 6;
         const bool twoDigits = month >= 10;
-        defs.push_back({indexed("cmdMonth", month), K::Label, QString::number(month), "",
+        defs.push_back({indexed("monthButton", month), K::Label, QString::number(month), "",
                          month <= 6 ? 210 : rightColumn[month - 6], 240 + 240 * row,
                          twoDigits ? 360 : 150, twoDigits ? 240 : 225,
-                         "Frame9", 11.25, true, M, kGreen, kDefault, Qt::AlignCenter});
+                         "monthFrame", 11.25, true, M, kGreen, kDefault, Qt::AlignCenter});
     }
 
     defs.insert(defs.end(), {
         // Wide enough for the prompt "日付を指定してください" and any date.
-        {"Label1", K::Label, "", "", 240, 3000, 2250, 210, {}, 9.75, false, G, kWhite},
-        {"lstShedule", K::List, "", "", 240, 3240, 4335, 960, {}, kPoints, false, G, kLime, kBlack},
+        {"selectedDateLabel", K::Label, "", "", 240, 3000, 2250, 210, {}, 9.75, false, G, kWhite},
+        {"noteList", K::List, "", "", 240, 3240, 4335, 960, {}, kPoints, false, G, kLime, kBlack},
         // Shown only while a note is chosen, just above the list, so that it covers no note.
-        {"sakujoBotton", K::Button, "削除(&E)", "", 2520, 2895, 1095, 345, {}, kPoints},
-        {"OPENCheck1", K::CheckBox, "起動時にスケジュールを表示しない", "", 240, 4290, 3255, 210, {},
+        {"deleteNoteButton", K::Button, "削除(&E)", "", 2520, 2895, 1095, 345, {}, kPoints},
+        {"greetingOffCheck", K::CheckBox, "起動時にスケジュールを表示しない", "", 240, 4290, 3255, 210, {},
          kPoints, false, G, kLightGrey, kBlack},
-        {"pass", K::LineEdit, "", "", 4920, 1680, 1095, 270, {}, kPoints, false, G, kLime, kBlack},
+        {"passwordEntry", K::LineEdit, "", "", 4920, 1680, 1095, 270, {}, kPoints, false, G, kLime, kBlack},
         // Two lines: "PassWord" over "Change".
-        underlined({"Label22", K::Label, "PassWord Change", "", 4920, 2760, 1095, 390, {}, kPoints, true, G, kRed}),
-        {"HELP", K::Button, "  HELP", "ヘルプを表示", 4825, 3160, 1280, 340, {}, kPoints},
-        {"help_ran", K::Lamp, "", "", 5050, 3290, 150, 90, {}, kPoints, false, G, kDefault, kBlack},
-        {"LOCK_B", K::Button, "  LOCK", "", 4825, 3510, 1280, 340, {}, kPoints},
-        {"lock_ran", K::Lamp, "", "", 5050, 3630, 150, 90, {}, kPoints, false, G, kDefault, kBlack},
-        {"tuikaButton", K::Button, "追加(&T)", "", 4825, 3850, 1280, 340, {}, kPoints},
-        {"hei_Button", K::Button, "入力終了(&N)", "", 4825, 4200, 1280, 340, {}, kPoints},
+        underlined({"passwordChangeLink", K::Label, "PassWord Change", "", 4920, 2760, 1095, 390, {}, kPoints, true, G, kRed}),
+        {"helpButton", K::Button, "  HELP", "ヘルプを表示", 4825, 3160, 1280, 340, {}, kPoints},
+        {"helpLamp", K::Lamp, "", "", 5050, 3290, 150, 90, {}, kPoints, false, G, kDefault, kBlack},
+        {"lockButton", K::Button, "  LOCK", "", 4825, 3510, 1280, 340, {}, kPoints},
+        {"lockLamp", K::Lamp, "", "", 5050, 3630, 150, 90, {}, kPoints, false, G, kDefault, kBlack},
+        {"addNoteButton", K::Button, "追加(&T)", "", 4825, 3850, 1280, 340, {}, kPoints},
+        {"endInputButton", K::Button, "入力終了(&N)", "", 4825, 4200, 1280, 340, {}, kPoints},
     });
     return defs;
 }
@@ -108,11 +108,11 @@ const std::vector<ControlDef>& controls() {
 
 QMenu* createDateColourMenu(QWidget* parent) {
     auto* menu = new QMenu(parent);
-    menu->setObjectName("Date_Color_Menu");
-    menu->addAction("この色に変更")->setObjectName("Date_Color");
-    menu->addAction("色の設定")->setObjectName("Date_Color_Change");
-    menu->addSeparator()->setObjectName("sikiri");
-    menu->addAction("表示色をデフォルトに戻す")->setObjectName("Date_Color_Default");
+    menu->setObjectName("dateColourMenu");
+    menu->addAction("この色に変更")->setObjectName("dateColourAction");
+    menu->addAction("色の設定")->setObjectName("chooseDateColourAction");
+    menu->addSeparator()->setObjectName("dateColourSeparator");
+    menu->addAction("表示色をデフォルトに戻す")->setObjectName("defaultDateColourAction");
     return menu;
 }
 

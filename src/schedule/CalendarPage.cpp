@@ -33,13 +33,13 @@ CalendarPage::CalendarPage(QWidget* window, CalendarState& state, SettingsRecord
       record_(record),
       store_(store),
       clock_(clock),
-      dateWIN_(control<QLabel>(window, "dateWIN")),
-      Label1_(control<QLabel>(window, "Label1")),
-      OPENCheck1_(control<QCheckBox>(window, "OPENCheck1")) {
+      dateWIN_(control<QLabel>(window, "monthPanel")),
+      Label1_(control<QLabel>(window, "selectedDateLabel")),
+      OPENCheck1_(control<QCheckBox>(window, "greetingOffCheck")) {
     for (int i = 1; i <= MonthLayout::kCells; ++i)
-        cmdDate_[i] = control<QLabel>(window, indexed("cmdDate", i));
-    for (int i = 1; i <= 12; ++i) cmdMonth_[i] = control<QLabel>(window, indexed("cmdMonth", i));
-    for (int i = 0; i < 3; ++i) cmdYear_[i] = control<QLabel>(window, indexed("cmdYear", i));
+        cmdDate_[i] = control<QLabel>(window, indexed("dateCell", i));
+    for (int i = 1; i <= 12; ++i) cmdMonth_[i] = control<QLabel>(window, indexed("monthButton", i));
+    for (int i = 0; i < 3; ++i) cmdYear_[i] = control<QLabel>(window, indexed("yearButton", i));
     CalendarLayout::createDateColourMenu(window);
     colours_ = std::make_unique<DateColours>(window, state, record, store, dialogs);
     notes_ = std::make_unique<ScheduleNotes>(window, state, store, dialogs, *colours_,

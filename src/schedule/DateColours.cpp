@@ -26,12 +26,12 @@ DateColours::DateColours(QWidget* window, const CalendarState& state, SettingsRe
       record_(record),
       store_(store),
       dialogs_(dialogs),
-      Date_Color_Menu_(control<QMenu>(window, "Date_Color_Menu")),
-      Color_Change_label_(control<QLabel>(window, "Color_Change_label")) {
+      Date_Color_Menu_(control<QMenu>(window, "dateColourMenu")),
+      Color_Change_label_(control<QLabel>(window, "scheduleColourLabel")) {
     const std::pair<const char*, void (DateColours::*)()> items[] = {
-        {"Date_Color", &DateColours::Date_Color_Click},
-        {"Date_Color_Change", &DateColours::Date_Color_Change_Click},
-        {"Date_Color_Default", &DateColours::Date_Color_Default_Click},
+        {"dateColourAction", &DateColours::Date_Color_Click},
+        {"chooseDateColourAction", &DateColours::Date_Color_Change_Click},
+        {"defaultDateColourAction", &DateColours::Date_Color_Default_Click},
     };
     for (const auto& [name, handler] : items)
         connect(control<QAction>(Date_Color_Menu_, name), &QAction::triggered, this, handler);
@@ -49,7 +49,7 @@ void DateColours::loadScheduleColour() {
 int DateColours::scheduleColour() const { return textColour(Color_Change_label_); }
 
 QLabel* DateColours::selectedCell() const {
-    return control<QLabel>(window_, LayoutTable::indexed("cmdDate", state_.selectedCell));
+    return control<QLabel>(window_, LayoutTable::indexed("dateCell", state_.selectedCell));
 }
 
 QString DateColours::selectedKey() const {

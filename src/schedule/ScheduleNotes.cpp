@@ -26,11 +26,11 @@ ScheduleNotes::ScheduleNotes(QWidget* window, const CalendarState& state, Settin
       dialogs_(dialogs),
       colours_(colours),
       helpMode_(std::move(helpMode)),
-      lstShedule_(control<QListWidget>(window, "lstShedule")),
-      sakujoBotton_(control<QPushButton>(window, "sakujoBotton")),
-      tuikaButton_(control<QPushButton>(window, "tuikaButton")),
-      hei_Button_(control<QPushButton>(window, "hei_Button")),
-      memoINtext_(control<QLineEdit>(window, "memoINtext")) {
+      lstShedule_(control<QListWidget>(window, "noteList")),
+      sakujoBotton_(control<QPushButton>(window, "deleteNoteButton")),
+      tuikaButton_(control<QPushButton>(window, "addNoteButton")),
+      hei_Button_(control<QPushButton>(window, "endInputButton")),
+      memoINtext_(control<QLineEdit>(window, "noteInput")) {
     // A long note stays on its line, cut short, and never widens the list.
     lstShedule_->setTextElideMode(Qt::ElideRight);
     lstShedule_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -32,12 +32,12 @@ const QSize kLogo(143, 14);  // pixels
 // clang-format off
 const std::vector<ControlDef>& controls() {
     static const std::vector<ControlDef> defs = {
-        {"Label1", K::Label, "", "", 3000, 2760, 3000, 300, {}, 12, true, G, kWhite, kDefault, Qt::AlignCenter},
-        underlined({"ListView1", K::List, "", "", 7300, 360, 6975, 1260, {}, 12, true, G, kWhite, kDarkGrey}),
-        {"OPENCheck2", K::CheckBox, "起動時に このメッセージを表示しない", "", 7560, 0, 3255, 300, {},
+        {"greetingTitle", K::Label, "", "", 3000, 2760, 3000, 300, {}, 12, true, G, kWhite, kDefault, Qt::AlignCenter},
+        underlined({"greetingNotes", K::List, "", "", 7300, 360, 6975, 1260, {}, 12, true, G, kWhite, kDarkGrey}),
+        {"greetingDialogOffCheck", K::CheckBox, "起動時に このメッセージを表示しない", "", 7560, 0, 3255, 300, {},
          kPoints, false, G, kWhite, kBlack},
-        {"Command1", K::Button, "閉じる(&C)", "", -1200, 50, 1215, 300, {}, kPoints},
-        {"Image1", K::Picture, "", "", -1320, -950, kLogo.width() * 15, kLogo.height() * 15},
+        {"closeGreetingButton", K::Button, "閉じる(&C)", "", -1200, 50, 1215, 300, {}, kPoints},
+        {"greetingLogo", K::Picture, "", "", -1320, -950, kLogo.width() * 15, kLogo.height() * 15},
     };
     return defs;
 }
@@ -52,7 +52,7 @@ TodayView::TodayView(const Clock& clock, SettingsStore& store, SettingsRecord& r
       store_(store),
       record_(record),
       calendar_(calendar) {
-    setObjectName("View");
+    setObjectName("greetingWindow");
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFont(Fonts::gothic(kPoints));
@@ -64,11 +64,11 @@ TodayView::TodayView(const Clock& clock, SettingsStore& store, SettingsRecord& r
     move(screens.primaryScreen().center() - rect().center());
 
     buildControls(this, controls());
-    Label1_ = control<QLabel>(this, "Label1");
-    ListView1_ = control<QListWidget>(this, "ListView1");
-    OPENCheck2_ = control<QCheckBox>(this, "OPENCheck2");
-    Command1_ = control<QPushButton>(this, "Command1");
-    Image1_ = control<QLabel>(this, "Image1");
+    Label1_ = control<QLabel>(this, "greetingTitle");
+    ListView1_ = control<QListWidget>(this, "greetingNotes");
+    OPENCheck2_ = control<QCheckBox>(this, "greetingDialogOffCheck");
+    Command1_ = control<QPushButton>(this, "closeGreetingButton");
+    Image1_ = control<QLabel>(this, "greetingLogo");
     // Drawn for the screen's pixels, so that it stays sharp when the desktop is scaled.
     QPixmap logo = VersionPictures::logo(kLogo * devicePixelRatioF());
     logo.setDevicePixelRatio(devicePixelRatioF());

@@ -15,7 +15,7 @@ class SettingsStore;
 struct CalendarState;
 struct SettingsRecord;
 
-// The window "View" that greets the user at start with today's notes, its controls sliding into
+// The window "greetingWindow" that greets the user at start with today's notes, its controls sliding into
 // place. It deletes itself when closed.
 class TodayView : public QDialog {
     Q_OBJECT

@@ -8,7 +8,7 @@
 class LockPanel;
 class QWidget;
 
-// The hover help of the calendar tab: "HELP" switches explanatory tooltips on its controls on
+// The hover help of the calendar tab: "helpButton" switches explanatory tooltips on its controls on
 // and off, with a lamp on the button and a line on the message panel. A new settings window
 // starts with it off.
 class HelpMode : public QObject {

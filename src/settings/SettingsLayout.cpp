@@ -19,16 +19,16 @@ using namespace LayoutTable;
 // clang-format off
 std::vector<ControlDef> frameControls() {
     return {
-        {"OK", K::Button, "OK", "", 2040, 4800, 1335, 310, {}, kPoints},
-        {"Cancel", K::Button, "キャンセル", "", 3480, 4800, 1335, 310, {}, kPoints},
-        {"Save", K::Button, "適用(&A)", "", 4920, 4800, 1335, 310, {}, kPoints},
+        {"okButton", K::Button, "OK", "", 2040, 4800, 1335, 310, {}, kPoints},
+        {"cancelButton", K::Button, "キャンセル", "", 3480, 4800, 1335, 310, {}, kPoints},
+        {"applyButton", K::Button, "適用(&A)", "", 4920, 4800, 1335, 310, {}, kPoints},
         // An etched rule across the window: a dark line with a light one on the pixel row below.
-        {"Line1", K::Label, "", "", 120, 5265, 6120, 15, {}, kPoints, false, G, kDefault, kGrey},
-        {"Line2", K::Label, "", "", 120, 5280, 6120, 15, {}, kPoints, false, G, kDefault, kWhite},
-        {"Label18", K::Label, "スケジュール入力欄：", "", 120, 5400, 1635, 195, {}, kPoints, false, G, kLightGrey},
-        {"memoINtext", K::LineEdit, "", "", 1920, 5480, 4335, 270, {},
+        {"inputAreaLine", K::Label, "", "", 120, 5265, 6120, 15, {}, kPoints, false, G, kDefault, kGrey},
+        {"inputAreaLineShade", K::Label, "", "", 120, 5280, 6120, 15, {}, kPoints, false, G, kDefault, kWhite},
+        {"noteInputCaption", K::Label, "スケジュール入力欄：", "", 120, 5400, 1635, 195, {}, kPoints, false, G, kLightGrey},
+        {"noteInput", K::LineEdit, "", "", 1920, 5480, 4335, 270, {},
          kPoints, false, G, kLightGrey, kDarkGreen},
-        underlined({"Color_Change_label", K::Label, "Color Change", "", 360, 5640, 1230, 195, {},
+        underlined({"scheduleColourLabel", K::Label, "Color Change", "", 360, 5640, 1230, 195, {},
                     kPoints, true, G, kYellow}),
     };
 }

@@ -35,7 +35,7 @@ SettingsWindow::SettingsWindow(const Platform& os, SettingsStore& store, Setting
       store_(store),
       record_(record),
       calendarState_(calendar) {
-    setObjectName("tool1");
+    setObjectName("settingsWindow");
     setWindowTitle(UiText::appTitle);
     setModal(false);
     setFont(Fonts::gothic(9));
@@ -46,7 +46,7 @@ SettingsWindow::SettingsWindow(const Platform& os, SettingsStore& store, Setting
     setFixedSize(px(SettingsLayout::kWindowWidth), px(SettingsLayout::kWindowHeight));
 
     SSTab1_ = new TabStrip(SettingsLayout::tabCaptions(), 3, this);
-    SSTab1_->setObjectName("SSTab1");
+    SSTab1_->setObjectName("tabs");
     SSTab1_->setGeometry(pxRect(0, 0, SettingsLayout::kTabWidth, SettingsLayout::kTabHeight));
     // The pages take the desktop's own colours, not the window's black: every role is set
     // explicitly, since a palette equal to the inherited one would not override it.
@@ -64,9 +64,9 @@ SettingsWindow::SettingsWindow(const Platform& os, SettingsStore& store, Setting
     buildControls(this, SettingsLayout::frame());
     SSTab1_->lower();
 
-    auto* ok = control<QPushButton>(this, "OK");
-    auto* cancel = control<QPushButton>(this, "Cancel");
-    Save_ = control<QPushButton>(this, "Save");
+    auto* ok = control<QPushButton>(this, "okButton");
+    auto* cancel = control<QPushButton>(this, "cancelButton");
+    Save_ = control<QPushButton>(this, "applyButton");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &SettingsWindow::OK_Click);
     connect(cancel, &QPushButton::clicked, this, &SettingsWindow::Cancel_Click);

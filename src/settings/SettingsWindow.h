@@ -18,7 +18,7 @@ struct CalendarState;
 struct Platform;
 struct SettingsRecord;
 
-// The settings window "tool1": six tabs of settings, OK, Cancel and Apply. Every close unloads
+// The settings window "settingsWindow": six tabs of settings, OK, Cancel and Apply. Every close unloads
 // it; every opening runs the full load. What it means for the clock it reports as signals.
 class SettingsWindow : public QDialog {
     Q_OBJECT

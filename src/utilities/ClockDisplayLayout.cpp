@@ -16,25 +16,25 @@ std::vector<ControlDef> build() {
     static const QString exitTip =
         QStringLiteral("応答のないプログラムも安全に終了し再起動　又は　終了の処理を行います。");
     return {
-        {"TIMEDATE", K::Button, "日付と時刻の修正", "", 4200, 840, 1815, 375, {}, kPoints},
-        {"tokeiGCheck", K::CheckBox, "時計をタイトルバーと同じ色で表示", "", 360, 960, 3015, 210, {}, kPoints},
+        {"dateTimeSettingsButton", K::Button, "日付と時刻の修正", "", 4200, 840, 1815, 375, {}, kPoints},
+        {"titleBarColoursCheck", K::CheckBox, "時計をタイトルバーと同じ色で表示", "", 360, 960, 3015, 210, {}, kPoints},
         // The check box stands on the frame's top edge as its heading; the two styles under it
         // apply only while it is ticked.
-        {"Frame7", K::Frame, "", "", 240, 1290, 5775, 900, {}, kPoints},
-        {"RQCheck", K::CheckBox, "Windowsの 再起動 及び 終了 ボタンの追加", exitTip,
-         120, 0, 3975, 210, "Frame7", kPoints},
-        {"button(0)", K::Radio, "ボタンタイプ　（シングルクリックで実行）", "", 480, 330, 3615, 210, "Frame7", kPoints},
-        {"button(1)", K::Radio, "アイコンタイプ　（ダブルクリックで実行）", "", 480, 600, 3615, 210, "Frame7", kPoints},
-        {"Frame8", K::Frame, "時計の表示位置", "", 240, 2280, 5775, 2295, {}, kPoints},
-        {"TopmostCheck", K::CheckBox, "時計を常に手前に表示", "", 240, 240, 2055, 210, "Frame8", kPoints},
+        {"exitControlsFrame", K::Frame, "", "", 240, 1290, 5775, 900, {}, kPoints},
+        {"exitControlsCheck", K::CheckBox, "Windowsの 再起動 及び 終了 ボタンの追加", exitTip,
+         120, 0, 3975, 210, "exitControlsFrame", kPoints},
+        {"exitControlType(0)", K::Radio, "ボタンタイプ　（シングルクリックで実行）", "", 480, 330, 3615, 210, "exitControlsFrame", kPoints},
+        {"exitControlType(1)", K::Radio, "アイコンタイプ　（ダブルクリックで実行）", "", 480, 600, 3615, 210, "exitControlsFrame", kPoints},
+        {"positionFrame", K::Frame, "時計の表示位置", "", 240, 2280, 5775, 2295, {}, kPoints},
+        {"keepInFrontCheck", K::CheckBox, "時計を常に手前に表示", "", 240, 240, 2055, 210, "positionFrame", kPoints},
         // A black strip under the recommended-position button.
-        {"sizelabel", K::Label, "", "", 240, 480, 5295, 375, "Frame8", kPoints, false, G, kLime, kBlack},
-        {"set", K::Button, "推奨位置(&I)", "解像度に合った位置に移動", 4380, 510, 1125, 310, "Frame8", kPoints},
-        {"Frame6", K::Frame, "スライドバーで好みの位置へ", "", 240, 960, 5295, 1215, "Frame8", kPoints},
-        {"Label2", K::Label, "横軸", "", 360, 360, 360, 195, "Frame6", kPoints},
-        {"SliderX", K::Slider, "", "", 840, 285, 4095, 375, "Frame6", kPoints},
-        {"Label3", K::Label, "縦軸", "", 360, 840, 360, 195, "Frame6", kPoints},
-        {"SliderY", K::Slider, "", "", 840, 765, 4095, 375, "Frame6", kPoints},
+        {"screenSizeLabel", K::Label, "", "", 240, 480, 5295, 375, "positionFrame", kPoints, false, G, kLime, kBlack},
+        {"recommendedPlaceButton", K::Button, "推奨位置(&I)", "解像度に合った位置に移動", 4380, 510, 1125, 310, "positionFrame", kPoints},
+        {"sliderFrame", K::Frame, "スライドバーで好みの位置へ", "", 240, 960, 5295, 1215, "positionFrame", kPoints},
+        {"horizontalCaption", K::Label, "横軸", "", 360, 360, 360, 195, "sliderFrame", kPoints},
+        {"leftSlider", K::Slider, "", "", 840, 285, 4095, 375, "sliderFrame", kPoints},
+        {"verticalCaption", K::Label, "縦軸", "", 360, 840, 360, 195, "sliderFrame", kPoints},
+        {"topSlider", K::Slider, "", "", 840, 765, 4095, 375, "sliderFrame", kPoints},
     };
 }
 

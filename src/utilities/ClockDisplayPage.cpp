@@ -26,14 +26,14 @@ ClockDisplayPage::ClockDisplayPage(QWidget* window, SettingsRecord& record, Sett
       dialogs_(dialogs),
       launcher_(launcher),
       screens_(screens),
-      SliderX_(control<QSlider>(window, "SliderX")),
-      SliderY_(control<QSlider>(window, "SliderY")),
-      TopmostCheck_(control<QCheckBox>(window, "TopmostCheck")),
-      tokeiGCheck_(control<QCheckBox>(window, "tokeiGCheck")),
-      RQCheck_(control<QCheckBox>(window, "RQCheck")),
-      button_{control<QRadioButton>(window, "button(0)"),
-              control<QRadioButton>(window, "button(1)")},
-      sizelabel_(control<QLabel>(window, "sizelabel")) {
+      SliderX_(control<QSlider>(window, "leftSlider")),
+      SliderY_(control<QSlider>(window, "topSlider")),
+      TopmostCheck_(control<QCheckBox>(window, "keepInFrontCheck")),
+      tokeiGCheck_(control<QCheckBox>(window, "titleBarColoursCheck")),
+      RQCheck_(control<QCheckBox>(window, "exitControlsCheck")),
+      button_{control<QRadioButton>(window, "exitControlType(0)"),
+              control<QRadioButton>(window, "exitControlType(1)")},
+      sizelabel_(control<QLabel>(window, "screenSizeLabel")) {
     SliderX_->setRange(0, 20000);
     SliderY_->setRange(0, 15000);
     for (QSlider* slider : {SliderX_, SliderY_}) {
@@ -42,11 +42,11 @@ ClockDisplayPage::ClockDisplayPage(QWidget* window, SettingsRecord& record, Sett
     }
     connect(SliderX_, &QSlider::valueChanged, this, &ClockDisplayPage::SliderX_Scroll);
     connect(SliderY_, &QSlider::valueChanged, this, &ClockDisplayPage::SliderY_Scroll);
-    connect(control<QPushButton>(window, "set"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(window, "recommendedPlaceButton"), &QPushButton::clicked, this,
             &ClockDisplayPage::set_Click);
     connect(TopmostCheck_, &QCheckBox::toggled, this, &ClockDisplayPage::TopmostCheck_Click);
     connect(tokeiGCheck_, &QCheckBox::toggled, this, &ClockDisplayPage::tokeiGCheck_Click);
-    connect(control<QPushButton>(window, "TIMEDATE"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(window, "dateTimeSettingsButton"), &QPushButton::clicked, this,
             &ClockDisplayPage::TIMEDATE_Click);
     connect(RQCheck_, &QCheckBox::toggled, this, &ClockDisplayPage::RQCheck_Click);
     for (int i = 0; i < 2; ++i)

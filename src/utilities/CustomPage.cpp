@@ -24,19 +24,19 @@ CustomPage::CustomPage(QWidget* window, const SettingsRecord& record, SettingsSt
       store_(store),
       dialogs_(dialogs),
       locations_(locations),
-      saikinCheck_(control<QCheckBox>(window, "saikinCheck")),
-      WinCheck_(control<QCheckBox>(window, "WinCheck")),
-      boot_{control<QRadioButton>(window, "boot(0)"), control<QRadioButton>(window, "boot(1)")},
-      kidouCheck_(control<QCheckBox>(window, "kidouCheck")),
-      Text3_(control<QLineEdit>(window, "Text3")),
-      sansyou_b_(control<QPushButton>(window, "sansyou_b")) {
+      saikinCheck_(control<QCheckBox>(window, "clearRecentCheck")),
+      WinCheck_(control<QCheckBox>(window, "powerCheck")),
+      boot_{control<QRadioButton>(window, "powerChoice(0)"), control<QRadioButton>(window, "powerChoice(1)")},
+      kidouCheck_(control<QCheckBox>(window, "launchCheck")),
+      Text3_(control<QLineEdit>(window, "launchCommandBox")),
+      sansyou_b_(control<QPushButton>(window, "browseButton")) {
     connect(saikinCheck_, &QCheckBox::toggled, this, &CustomPage::saikinCheck_Click);
     connect(WinCheck_, &QCheckBox::toggled, this, &CustomPage::WinCheck_Click);
     for (QRadioButton* option : boot_)
         connect(option, &QRadioButton::toggled, this, &CustomPage::boot_Click);
     connect(kidouCheck_, &QCheckBox::toggled, this, &CustomPage::kidouCheck_Click);
     connect(sansyou_b_, &QPushButton::clicked, this, &CustomPage::sansyou_b_Click);
-    connect(control<QPushButton>(window, "saikin_button"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(window, "clearRecentNowButton"), &QPushButton::clicked, this,
             &CustomPage::saikin_button_Click);
 }
 

@@ -15,12 +15,12 @@ using namespace LayoutTable;
 // Tab 0: the *.tmp files of the temporary folder, listed on a black panel.
 std::vector<ControlDef> build() {
     return {
-        {"tmpLabel", K::Label, "", "", 120, 720, 6015, 3855, {}, kPoints, false, G, kWhite, kBlack},
-        {"File1", K::List, "", "", 240, 1080, 2895, 3405, {}, kPoints, false, G, kLightGrey, kDarkGrey},
+        {"tempFilesPanel", K::Label, "", "", 120, 720, 6015, 3855, {}, kPoints, false, G, kWhite, kBlack},
+        {"tempFileList", K::List, "", "", 240, 1080, 2895, 3405, {}, kPoints, false, G, kLightGrey, kDarkGrey},
         // Two lines tall: beside the list the caption cannot fit on one line.
-        {"ZKTD_Check", K::CheckBox, "Windowsの起動時にtmpファイルを消去する。", "",
+        {"cleanupAtLoginCheck", K::CheckBox, "Windowsの起動時にtmpファイルを消去する。", "",
          3240, 3600, 2775, 495, {}, kPoints, false, G, kLightGrey, kBlack},
-        {"DeleteT", K::Button, "tmpファイルを消去(&D)", "使用中のファイルは削除せず不要なものだけを削除します",
+        {"deleteTempFilesButton", K::Button, "tmpファイルを消去(&D)", "使用中のファイルは削除せず不要なものだけを削除します",
          3180, 4170, 2925, 375, {}, kPoints},
     };
 }

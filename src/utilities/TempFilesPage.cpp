@@ -40,11 +40,11 @@ TempFilesPage::TempFilesPage(QWidget* window, const SettingsRecord& record, Sett
       store_(store),
       locations_(locations),
       dialogs_(dialogs),
-      tmpLabel_(control<QLabel>(window, "tmpLabel")),
-      File1_(control<QListWidget>(window, "File1")),
-      ZKTD_Check_(control<QCheckBox>(window, "ZKTD_Check")) {
+      tmpLabel_(control<QLabel>(window, "tempFilesPanel")),
+      File1_(control<QListWidget>(window, "tempFileList")),
+      ZKTD_Check_(control<QCheckBox>(window, "cleanupAtLoginCheck")) {
     connect(ZKTD_Check_, &QCheckBox::toggled, this, &TempFilesPage::ZKTD_Check_Click);
-    auto* deleteT = control<QPushButton>(window, "DeleteT");
+    auto* deleteT = control<QPushButton>(window, "deleteTempFilesButton");
     connect(deleteT, &QPushButton::pressed, this, &TempFilesPage::DeleteT_MouseDown);
     connect(deleteT, &QPushButton::clicked, this, &TempFilesPage::DeleteT_Click);
 }

@@ -15,19 +15,19 @@ using namespace LayoutTable;
 // Image1 takes the logo, Image2 the emblem.
 std::vector<ControlDef> build() {
     return {
-        {"Image2", K::Picture, "", "", 480, 960, 1200, 1200, {}, kPoints},
-        {"Label4", K::Label, "ZORVEK Inc.TIME ", "", 1920, 960, 3600, 330, {}, 14.25, true},
-        {"lblVersion", K::Label, "", "", 1920, 1380, 2400, 210, {}, 9.75},
-        {"Image1", K::Picture, "", "", 1920, 1680, 3840, 480, {}, kPoints},
-        {"Label5", K::Label, "Copyright (C) ZORVEK Inc.  All rights reserved.", "",
+        {"versionPicture", K::Picture, "", "", 480, 960, 1200, 1200, {}, kPoints},
+        {"productName", K::Label, "ZORVEK Inc.TIME ", "", 1920, 960, 3600, 330, {}, 14.25, true},
+        {"versionLabel", K::Label, "", "", 1920, 1380, 2400, 210, {}, 9.75},
+        {"logo", K::Picture, "", "", 1920, 1680, 3840, 480, {}, kPoints},
+        {"copyright", K::Label, "Copyright (C) ZORVEK Inc.  All rights reserved.", "",
          480, 2520, 5415, 210, {}, kPoints},
-        {"Frame12", K::Frame, "Windowsの起動時に　ZORVEK Inc.TIMEを", "", 240, 3400, 5775, 680, {},
+        {"startWithSessionFrame", K::Frame, "Windowsの起動時に　ZORVEK Inc.TIMEを", "", 240, 3400, 5775, 680, {},
          kPoints, false, G, kRed, kBlack},
-        {"Option2(0)", K::Radio, "実行する", "", 1440, 320, 1095, 210, "Frame12",
+        {"startWithSession(0)", K::Radio, "実行する", "", 1440, 320, 1095, 210, "startWithSessionFrame",
          kPoints, false, G, kRed, kBlack},
-        {"Option2(1)", K::Radio, "実行しない", "", 3240, 320, 1215, 210, "Frame12",
+        {"startWithSession(1)", K::Radio, "実行しない", "", 3240, 320, 1215, 210, "startWithSessionFrame",
          kPoints, false, G, kRed, kBlack},
-        {"Quit", K::Button, "ZORVEK Inc.TIMEの終了(&Q)", "", 3180, 4170, 2925, 375, {}, kPoints},
+        {"quitButton", K::Button, "ZORVEK Inc.TIMEの終了(&Q)", "", 3180, 4170, 2925, 375, {}, kPoints},
     };
 }
 

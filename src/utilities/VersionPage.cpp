@@ -14,13 +14,13 @@ VersionPage::VersionPage(QWidget* window, const Locations& locations, SettingsSt
     : window_(window),
       locations_(locations),
       store_(store),
-      Option2_{control<QRadioButton>(window, "Option2(0)"),
-               control<QRadioButton>(window, "Option2(1)")} {
-    auto* logo = control<QLabel>(window, "Image1");
+      Option2_{control<QRadioButton>(window, "startWithSession(0)"),
+               control<QRadioButton>(window, "startWithSession(1)")} {
+    auto* logo = control<QLabel>(window, "logo");
     logo->setPixmap(VersionPictures::logo(logo->size()));
-    auto* emblem = control<QLabel>(window, "Image2");
+    auto* emblem = control<QLabel>(window, "versionPicture");
     emblem->setPixmap(VersionPictures::emblem(emblem->size()));
-    connect(control<QPushButton>(window, "Quit"), &QPushButton::clicked, this,
+    connect(control<QPushButton>(window, "quitButton"), &QPushButton::clicked, this,
             &VersionPage::quitRequested);
     Option2_[0]->setChecked(true);  // the design's choice, before any handler listens
     for (QRadioButton* option : Option2_)
@@ -34,7 +34,7 @@ QString VersionPage::versionText() {
         .arg(ZK_VERSION_PATCH);
 }
 
-void VersionPage::loadVersion() { control<QLabel>(window_, "lblVersion")->setText(versionText()); }
+void VersionPage::loadVersion() { control<QLabel>(window_, "versionLabel")->setText(versionText()); }
 
 void VersionPage::loadStartupChoice() {
     startsWithSession_ =

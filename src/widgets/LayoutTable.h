@@ -25,7 +25,7 @@ inline constexpr int kDarkGreen = 0x004000;
 inline constexpr int kRed = 0x0000FF;
 inline constexpr int kYellow = 0x00FFFF;
 
-// The object name of a member of a control array: "cmdDate(5)".
+// The object name of a member of a control array: "dateCell(5)".
 inline QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(name).arg(index);
 }

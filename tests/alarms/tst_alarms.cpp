@@ -188,12 +188,12 @@ private slots:
         QVERIFY(f->start());
         f->app->openSettings();
         SettingsWindow* w = f->app->settings();
-        control<QCheckBox>(w, "onoffCheck(0)")->setChecked(true);
-        control<QLineEdit>(w, "Text2(0)")->setText("25");
+        control<QCheckBox>(w, "alarmOn(0)")->setChecked(true);
+        control<QLineEdit>(w, "alarmHour(0)")->setText("25");
         f->platform.dialogs.expect("AlarmTime1の時刻の指定が正しくありません。");
         w->Save_Click();
         QCOMPARE(f->stored("ALM", "onoff1"), onoff);
-        QCOMPARE(control<QCheckBox>(w, "onoffCheck(0)")->isChecked(), onoff == "1");
+        QCOMPARE(control<QCheckBox>(w, "alarmOn(0)")->isChecked(), onoff == "1");
         tickAt("+0:00:00");
         tickAt("12:00:00");
         QCOMPARE(f->platform.dialogs.alarmSounds(), onoff.toInt());

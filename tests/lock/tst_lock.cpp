@@ -22,11 +22,11 @@ const QString kReleased = "\r\n    LOCK解除!";
 const QString kUnchanged = "PassWordは\r\n変更されませんでした";
 const QString kHover = "マウスカーソルを合わせると   ヘルプを表示";
 
-// Steps, separated by blanks: a button's name presses it, "Label22" clicks the link, "name:text"
+// Steps, separated by blanks: a button's name presses it, "passwordChangeLink" clicks the link, "name:text"
 // types into a box and "name=text" pastes into it, "Esc", "close" (the dialog's close box),
 // "reopen" (the settings window). Flags: L lamp lit and list hidden, A password asked for, H help
-// on, F the store held by another program. While the dialog is open: which of OldPass,
-// NewPass1, NewPass2 and PWC_OK are enabled, the focus and what the boxes show.
+// on, F the store held by another program. While the dialog is open: which of oldPassword,
+// newPassword, confirmPassword and changePasswordButton are enabled, the focus and what the boxes show.
 struct Road {
     QString pw, lock, steps, storedPw, storedLock;
     int lockWrites;
@@ -45,7 +45,7 @@ private:
 
     template <typename T = QWidget>
     T* c(const QString& name) { return w->findChild<T*>(name); }
-    PasswordDialog* dialog() { return c<PasswordDialog>("PWC"); }
+    PasswordDialog* dialog() { return c<PasswordDialog>("passwordDialog"); }
     bool lampOn(const char* name) { return c(name)->palette().color(QPalette::Base) == Qt::green; }
     bool onTop() { return dialog()->windowHandle()->flags() & Qt::WindowStaysOnTopHint; }
 
@@ -54,7 +54,7 @@ private:
             const QString name = step.section(QRegularExpression("[:=]"), 0, 0);
             const QString text = step.mid(name.size() + 1);
             if (auto* button = c<QPushButton>(name)) button->click();
-            if (name == "Label22") QTest::mouseClick(c(name), Qt::LeftButton);
+            if (name == "passwordChangeLink") QTest::mouseClick(c(name), Qt::LeftButton);
             if (step.contains(':')) QTest::keyClicks(c(name), text);
             if (step.contains('=')) c<QLineEdit>(name)->insert(text);
             if (step == "Esc") QTest::keyClick(dialog(), Qt::Key_Escape);
@@ -80,46 +80,46 @@ private slots:
 
     void lockColumn_data() {
         QTest::addColumn<Road>("row");
-        const QString x1000(1000, 'x'), x10(10, 'x'), masked10(10, '$'), PWC_OK = " PWC_OK";
+        const QString x1000(1000, 'x'), x10(10, 'x'), masked10(10, '$'), changePasswordButton = " changePasswordButton";
         const QString changed = "PassWordは\r\n変更されました";
         auto row = [](const char* name, const Road& r) { QTest::newRow(name) << r; };
         // clang-format off
-        row("lock and release",  {"abc", "0", "LOCK_B LOCK_B pass:abc", "abc", "0", 2, kReleased, ""});
-        row("wrong case",        {"abc", "1", "LOCK_B pass:ABC", "abc", "1", 0, kPrompt, "LA"});
-        row("pasted 1000",       {"abc", "1", "LOCK_B pass=" + x1000, "abc", "1", 0, kPrompt, "LA"});
-        row("cancel",            {"abc", "1", "LOCK_B pass:ab LOCK_B", "abc", "1", 0, "操作は\r\nキャンセルされました", "L"});
-        row("asks again, empty", {"abc", "1", "LOCK_B pass:ab LOCK_B LOCK_B pass:c", "abc", "1", 0, kPrompt, "LA"});
+        row("lock and release",  {"abc", "0", "lockButton lockButton passwordEntry:abc", "abc", "0", 2, kReleased, ""});
+        row("wrong case",        {"abc", "1", "lockButton passwordEntry:ABC", "abc", "1", 0, kPrompt, "LA"});
+        row("pasted 1000",       {"abc", "1", "lockButton passwordEntry=" + x1000, "abc", "1", 0, kPrompt, "LA"});
+        row("cancel",            {"abc", "1", "lockButton passwordEntry:ab lockButton", "abc", "1", 0, "操作は\r\nキャンセルされました", "L"});
+        row("asks again, empty", {"abc", "1", "lockButton passwordEntry:ab lockButton lockButton passwordEntry:c", "abc", "1", 0, kPrompt, "LA"});
         row("restart locked",    {"abc", "1", "",            "abc", "1", 0, "", "L"});
         row("stored 2 looks open", {"abc", "2", "",          "abc", "2", 0, "", ""});
-        row("stored 2 asks",     {"abc", "2", "LOCK_B pass:abc", "abc", "0", 1, kReleased, ""});
-        row("long stored PW",    {"abcdefghi😀KL", "1", "LOCK_B pass=abcdefghi😀", "abcdefghi😀KL", "0", 1, kReleased, ""});
-        row("emoji tenth",       {_, _, "LOCK_B NewPass1=123456789😀 NewPass2=123456789😀" + PWC_OK + " LOCK_B LOCK_B pass=123456789😀", "123456789😀", "0", 2, kReleased, ""});
+        row("stored 2 asks",     {"abc", "2", "lockButton passwordEntry:abc", "abc", "0", 1, kReleased, ""});
+        row("long stored PW",    {"abcdefghi😀KL", "1", "lockButton passwordEntry=abcdefghi😀", "abcdefghi😀KL", "0", 1, kReleased, ""});
+        row("emoji tenth",       {_, _, "lockButton newPassword=123456789😀 confirmPassword=123456789😀" + changePasswordButton + " lockButton lockButton passwordEntry=123456789😀", "123456789😀", "0", 2, kReleased, ""});
         // The password dialog.
-        row("first, by LOCK_B",  {_, _, "LOCK_B",            _, _, 0, "", "", "0110 NewPass1 入力不要||"});
-        row("first, typed",      {_, _, "Label22 NewPass2:a", _, _, 0, "", "", "0111 NewPass1 入力不要||$"});
-        row("ten at most",       {_, _, "Label22 NewPass1=" + x1000, _, _, 0, "", "", "0111 NewPass1 入力不要|" + masked10 + "|"});
-        row("set, then lock",    {_, _, "LOCK_B NewPass1:" + x10 + " NewPass2:" + x10 + PWC_OK + " LOCK_B", x10, "1", 1, kLocked, "L"});
-        row("wrong old",         {"abc", _, "Label22 OldPass:abC", "abc", _, 0, "", "", "1000 OldPass $$$||"});
-        row("old accepted",      {"abc", _, "Label22 OldPass:abc", "abc", _, 0, "", "", "0111 NewPass1 $$$||"});
-        row("new refused",       {"abc", _, "Label22 OldPass:abc NewPass2:a" + PWC_OK, "abc", _, 0, "", "", "0111 NewPass1 $$$||$", "新しいパスワード入力欄に入力してください"});
-        row("confirm refused",   {_, _, "Label22 NewPass1:ab" + PWC_OK, _, _, 0, "", "", "0111 NewPass2 入力不要|$$|", "確認欄に入力してください"});
-        row("mismatch clears",   {_, _, "Label22 NewPass1:ab NewPass2:aB" + PWC_OK, _, _, 0, "", "", "0111 NewPass1 入力不要||",
+        row("first, by lockButton",  {_, _, "lockButton",            _, _, 0, "", "", "0110 newPassword 入力不要||"});
+        row("first, typed",      {_, _, "passwordChangeLink confirmPassword:a", _, _, 0, "", "", "0111 newPassword 入力不要||$"});
+        row("ten at most",       {_, _, "passwordChangeLink newPassword=" + x1000, _, _, 0, "", "", "0111 newPassword 入力不要|" + masked10 + "|"});
+        row("set, then lock",    {_, _, "lockButton newPassword:" + x10 + " confirmPassword:" + x10 + changePasswordButton + " lockButton", x10, "1", 1, kLocked, "L"});
+        row("wrong old",         {"abc", _, "passwordChangeLink oldPassword:abC", "abc", _, 0, "", "", "1000 oldPassword $$$||"});
+        row("old accepted",      {"abc", _, "passwordChangeLink oldPassword:abc", "abc", _, 0, "", "", "0111 newPassword $$$||"});
+        row("new refused",       {"abc", _, "passwordChangeLink oldPassword:abc confirmPassword:a" + changePasswordButton, "abc", _, 0, "", "", "0111 newPassword $$$||$", "新しいパスワード入力欄に入力してください"});
+        row("confirm refused",   {_, _, "passwordChangeLink newPassword:ab" + changePasswordButton, _, _, 0, "", "", "0111 confirmPassword 入力不要|$$|", "確認欄に入力してください"});
+        row("mismatch clears",   {_, _, "passwordChangeLink newPassword:ab confirmPassword:aB" + changePasswordButton, _, _, 0, "", "", "0111 newPassword 入力不要||",
             "入力ミスです！\r\nPassWord と PassWordの確認 欄には同じものを入力する必要があります。\r\nまた　大文字 小文字も区別されます。\r\n\r\n例：\r\nPassWord            Gh8kP37\r\nPassWordの確認    Gh8kP37"});
-        row("cancel",            {"abc", _, "Label22 OldPass:abc NewPass1:d NewPass2:d PWC_Cancel", "abc", _, 0, kUnchanged, ""});
-        row("Esc",               {"abc", _, "Label22 Esc",   "abc", _, 0, kUnchanged, ""});
-        row("close box",         {"abc", _, "Label22 close", "abc", _, 0, kUnchanged, ""});
-        row("link once",         {"abc", _, "Label22 Label22", "abc", _, 0, "", "", "1000 OldPass ||"});
-        row("changed while locked", {"abc", "1", "Label22 OldPass:abc NewPass1:new NewPass2:new" + PWC_OK + " LOCK_B pass:abc", "new", "1", 0, kPrompt, "LA"});
-        row("new one releases",  {"abc", "1", "Label22 OldPass:abc NewPass1:new NewPass2:new" + PWC_OK + " LOCK_B pass:new", "new", "0", 1, kReleased, ""});
-        row("changed",           {"abc", _, "Label22 OldPass:abc NewPass1:X NewPass2:X" + PWC_OK, "X", _, 0, changed, ""});
+        row("cancel",            {"abc", _, "passwordChangeLink oldPassword:abc newPassword:d confirmPassword:d cancelPasswordButton", "abc", _, 0, kUnchanged, ""});
+        row("Esc",               {"abc", _, "passwordChangeLink Esc",   "abc", _, 0, kUnchanged, ""});
+        row("close box",         {"abc", _, "passwordChangeLink close", "abc", _, 0, kUnchanged, ""});
+        row("link once",         {"abc", _, "passwordChangeLink passwordChangeLink", "abc", _, 0, "", "", "1000 oldPassword ||"});
+        row("changed while locked", {"abc", "1", "passwordChangeLink oldPassword:abc newPassword:new confirmPassword:new" + changePasswordButton + " lockButton passwordEntry:abc", "new", "1", 0, kPrompt, "LA"});
+        row("new one releases",  {"abc", "1", "passwordChangeLink oldPassword:abc newPassword:new confirmPassword:new" + changePasswordButton + " lockButton passwordEntry:new", "new", "0", 1, kReleased, ""});
+        row("changed",           {"abc", _, "passwordChangeLink oldPassword:abc newPassword:X confirmPassword:X" + changePasswordButton, "X", _, 0, changed, ""});
         // Hover help, and saves that the store refuses.
-        row("help on",           {"abc", _, "HELP",          "abc", _, 0, kHover, "H"});
-        row("off after locking", {"abc", _, "LOCK_B HELP HELP", "abc", "1", 1, "", "L"});
-        row("on while asking",   {"abc", "1", "LOCK_B HELP", "abc", "1", 0, kPrompt, "LAH"});
-        row("reopened",          {"abc", _, "HELP reopen",   "abc", _, 0, "", ""});
-        row("lock not saved",    {"abc", "0", "LOCK_B",      "abc", "0", 0, "", "F"});
-        row("release not saved", {"abc", "1", "LOCK_B pass:abc", "abc", "1", 0, kPrompt, "LAF"});
-        row("password not saved", {"abc", _, "Label22 OldPass:abc NewPass1:d NewPass2:d" + PWC_OK, "abc", _, 0, "", "F", "0111 NewPass1 $$$|$|$"});
+        row("help on",           {"abc", _, "helpButton",          "abc", _, 0, kHover, "H"});
+        row("off after locking", {"abc", _, "lockButton helpButton helpButton", "abc", "1", 1, "", "L"});
+        row("on while asking",   {"abc", "1", "lockButton helpButton", "abc", "1", 0, kPrompt, "LAH"});
+        row("reopened",          {"abc", _, "helpButton reopen",   "abc", _, 0, "", ""});
+        row("lock not saved",    {"abc", "0", "lockButton",      "abc", "0", 0, "", "F"});
+        row("release not saved", {"abc", "1", "lockButton passwordEntry:abc", "abc", "1", 0, kPrompt, "LAF"});
+        row("password not saved", {"abc", _, "passwordChangeLink oldPassword:abc newPassword:d confirmPassword:d" + changePasswordButton, "abc", _, 0, "", "F", "0111 newPassword $$$|$|$"});
         // clang-format on
     }
 
@@ -137,7 +137,7 @@ private slots:
     void characterLimit() {
         QFETCH(QString, typed);
         open();
-        auto* box = c<QLineEdit>("pass");
+        auto* box = c<QLineEdit>("passwordEntry");
         box->insert(typed);
         QTEST(box->text(), "kept");
     }
@@ -173,33 +173,33 @@ private slots:
         QCOMPARE(f->app->record().password, row.storedPw == _ ? "" : row.storedPw);
         QCOMPARE(f->stored("set", "LOCK"), row.storedLock);
         QCOMPARE(log.writes().count("set/LOCK"), row.lockWrites);
-        QCOMPARE(c<QLabel>("Label21")->text(), row.panel);
-        QCOMPARE(lampOn("lock_ran"), row.flags.contains('L'));
-        QCOMPARE(c("lstShedule")->isHidden(), row.flags.contains('L'));
-        QCOMPARE(!c("pass")->isHidden(), row.flags.contains('A'));
-        QCOMPARE(lampOn("help_ran"), row.flags.contains('H'));
+        QCOMPARE(c<QLabel>("consolePanel")->text(), row.panel);
+        QCOMPARE(lampOn("lockLamp"), row.flags.contains('L'));
+        QCOMPARE(c("noteList")->isHidden(), row.flags.contains('L'));
+        QCOMPARE(!c("passwordEntry")->isHidden(), row.flags.contains('A'));
+        QCOMPARE(lampOn("helpLamp"), row.flags.contains('H'));
         // Help adds tips to the calendar's and the lock's controls, and takes them all away again.
         int changedTips = 0;
         for (QWidget* widget : w->findChildren<QWidget*>())
             changedTips += widget->toolTip() != before[widget->objectName()];
         QCOMPARE(changedTips, row.flags.contains('H') ? 56 : 0);
-        QCOMPARE(c("Label22")->toolTip(),
+        QCOMPARE(c("passwordChangeLink")->toolTip(),
                  row.flags.contains('H') ? "PassWordの変更はこの文字をクリック" : "");
         QCOMPARE(f->platform.dialogs.beeps(), !row.message.isEmpty() + row.flags.contains('F'));
         QCOMPARE(messagesOnTop, 0);
         QVERIFY(!(QFile::permissions(f->platform.locations.settingsFile()) & QFile::ReadOther));
         QCOMPARE(w->findChildren<PasswordDialog*>().size(), row.dialog.isEmpty() ? 0 : 1);
-        QCOMPARE(c("LOCK_B")->isEnabled() && c("Label22")->isEnabled(), row.dialog.isEmpty());
+        QCOMPARE(c("lockButton")->isEnabled() && c("passwordChangeLink")->isEnabled(), row.dialog.isEmpty());
         if (row.dialog.isEmpty()) return;
         QString enabled;
         QStringList texts;
-        for (const char* name : {"OldPass", "NewPass1", "NewPass2", "PWC_OK"})
+        for (const char* name : {"oldPassword", "newPassword", "confirmPassword", "changePasswordButton"})
             enabled += c(name)->isEnabled() ? '1' : '0';
-        for (const char* name : {"OldPass", "NewPass1", "NewPass2"})
+        for (const char* name : {"oldPassword", "newPassword", "confirmPassword"})
             texts << c<QLineEdit>(name)->displayText();
         const QString focus = dialog()->focusWidget()->objectName();
         QCOMPARE(enabled + ' ' + focus + ' ' + texts.join('|'), row.dialog);
-        QCOMPARE(c<QPushButton>("PWC_OK")->isDefault(), enabled.endsWith('1'));
+        QCOMPARE(c<QPushButton>("changePasswordButton")->isDefault(), enabled.endsWith('1'));
         QVERIFY(onTop());
     }
 };

@@ -66,7 +66,7 @@ private:
 
     template <typename T = QLabel>
     T* c(const QString& name) { return control<T>(w, name); }
-    QLabel* cell(int i) { return c(QString("cmdDate(%1)").arg(i)); }
+    QLabel* cell(int i) { return c(QString("dateCell(%1)").arg(i)); }
     void click(QWidget* label, Qt::MouseButton button = L) {
         QTest::mousePress(label, button);
         QTest::mouseRelease(label, button);
@@ -92,18 +92,18 @@ private slots:
         auto row = [](const char* name, const Navigation& n) { QTest::newRow(name) << n; };
         // clang-format off
         row("opening",            {2026, 12, "",             L, 2026, 12, 8, true, today});
-        row("≪ left",             {2026, 12, "cmdYear(0)",   L, 2025, 12, 0, false, none});
-        row("≪ middle",           {2026, 12, "cmdYear(0)",   Qt::MiddleButton, 2025, 12, 0, false, none});
-        row("≫ right",            {2026, 12, "cmdYear(1)",   R, 2036, 12, 0, false, none});
-        row("■ keeps the month",  {1990, 3,  "cmdYear(2)",   L, 2026, 3,  0, false, none});
-        row("■ back to today",    {1990, 12, "cmdYear(2)",   L, 2026, 12, 8, true, today});
-        row("stops at 100",       {105,  1,  "cmdYear(0)",   R, 100,  1,  0, false, none});
-        row("stops at 9999",      {9999, 12, "cmdYear(1)",   L, 9999, 12, 0, false, none});
-        row("another month",      {2026, 12, "cmdMonth(11)", L, 2026, 11, 0, false, none});
-        row("back to this month", {2026, 1,  "cmdMonth(12)", L, 2026, 12, 8, true, today});
-        row("today stops blink",  {2026, 12, "cmdDate(10) cmdDate(8)", L, 2026, 12, 8, false, today});
-        row("another day blinks", {2026, 12, "cmdDate(8) cmdDate(10)", L, 2026, 12, 10, true, "2026/12/8"});
-        row("other month's date", {2026, 11, "cmdDate(10)",  L, 2026, 11, 10, false, "2026/11/10"});
+        row("≪ left",             {2026, 12, "yearButton(0)",   L, 2025, 12, 0, false, none});
+        row("≪ middle",           {2026, 12, "yearButton(0)",   Qt::MiddleButton, 2025, 12, 0, false, none});
+        row("≫ right",            {2026, 12, "yearButton(1)",   R, 2036, 12, 0, false, none});
+        row("■ keeps the month",  {1990, 3,  "yearButton(2)",   L, 2026, 3,  0, false, none});
+        row("■ back to today",    {1990, 12, "yearButton(2)",   L, 2026, 12, 8, true, today});
+        row("stops at 100",       {105,  1,  "yearButton(0)",   R, 100,  1,  0, false, none});
+        row("stops at 9999",      {9999, 12, "yearButton(1)",   L, 9999, 12, 0, false, none});
+        row("another month",      {2026, 12, "monthButton(11)", L, 2026, 11, 0, false, none});
+        row("back to this month", {2026, 1,  "monthButton(12)", L, 2026, 12, 8, true, today});
+        row("today stops blink",  {2026, 12, "dateCell(10) dateCell(8)", L, 2026, 12, 8, false, today});
+        row("another day blinks", {2026, 12, "dateCell(8) dateCell(10)", L, 2026, 12, 10, true, "2026/12/8"});
+        row("other month's date", {2026, 11, "dateCell(10)",  L, 2026, 11, 10, false, "2026/11/10"});
         row("31 days from a Sat", {2022, 1,  "",             L, 2022, 1,  0, false, none, 7, 37});
         row("Feb from a Sunday",  {2015, 2,  "",             L, 2015, 2,  0, false, none, 1, 28});
         // clang-format on
@@ -118,16 +118,16 @@ private slots:
         w->calendar().cmdMonth_Click(row.fromMonth);
         for (const QString& label : row.clicks.split(' ', Qt::SkipEmptyParts))
             click(c(label), row.button);
-        QCOMPARE(c("dateWIN")->text(), QString("%1年 %2月").arg(row.year).arg(row.month));
+        QCOMPARE(c("monthPanel")->text(), QString("%1年 %2月").arg(row.year).arg(row.month));
         QCOMPARE(state.shownYear, row.year);
         QCOMPARE(state.shownMonth, row.month);
         QCOMPARE(state.selectedCell, row.selected);
         QCOMPARE(w->calendar().isBlinking(), row.blinking);
-        QCOMPARE(c("Label1")->text(), row.label1);
-        QCOMPARE(c<QListWidget>("lstShedule")->count(), row.label1 == "2026/12/6" ? 1 : 0);
-        QCOMPARE(textColour(c(QString("cmdMonth(%1)").arg(row.month))), 0x00FF00);
-        if (row.clicks.contains("cmdDate")) QVERIFY(cell(row.selected)->font().bold());
-        if (row.clicks.startsWith("cmdYear")) QCOMPARE(textColour(c(row.clicks)), 0xC000C0);
+        QCOMPARE(c("selectedDateLabel")->text(), row.label1);
+        QCOMPARE(c<QListWidget>("noteList")->count(), row.label1 == "2026/12/6" ? 1 : 0);
+        QCOMPARE(textColour(c(QString("monthButton(%1)").arg(row.month))), 0x00FF00);
+        if (row.clicks.contains("dateCell")) QVERIFY(cell(row.selected)->font().bold());
+        if (row.clicks.startsWith("yearButton")) QCOMPARE(textColour(c(row.clicks)), 0xC000C0);
         const bool bold = cell(8)->font().bold();
         w->calendar().Timer1_Timer();
         if (row.blinking) QCOMPARE(cell(8)->font().bold(), !bold);
@@ -191,19 +191,19 @@ private slots:
                                  : question ? Dialogs::Answer::No
                                             : Dialogs::Answer::Ok);
         }
-        if (row.steps.contains("label")) click(c("Color_Change_label"));
+        if (row.steps.contains("label")) click(c("scheduleColourLabel"));
         if (row.steps.contains("add")) {
-            c<QLineEdit>("memoINtext")->setText(row.text);
-            c<QPushButton>("tuikaButton")->click();
+            c<QLineEdit>("noteInput")->setText(row.text);
+            c<QPushButton>("addNoteButton")->click();
         }
         if (row.steps == "delete") {
-            c<QListWidget>("lstShedule")->setCurrentRow(row.text.toInt());
-            c<QPushButton>("sakujoBotton")->click();
-            QVERIFY(!c<QPushButton>("sakujoBotton")->isVisible());
+            c<QListWidget>("noteList")->setCurrentRow(row.text.toInt());
+            c<QPushButton>("deleteNoteButton")->click();
+            QVERIFY(!c<QPushButton>("deleteNoteButton")->isVisible());
         }
         if (row.steps == "menu") {
             QTest::mousePress(cell(8), R);
-            auto* menu = w->findChild<QMenu*>("Date_Color_Menu");
+            auto* menu = w->findChild<QMenu*>("dateColourMenu");
             QVERIFY(menu->isVisible());
             QCOMPARE(textColour(cell(8)), kMagenta);  // the preview
             if (row.text != "-1") menu->actions()[row.text.toInt()]->trigger();
@@ -217,10 +217,10 @@ private slots:
         const bool picked = row.steps == "menu" && row.picked;
         QCOMPARE(f->stored("set", "DateColor"), picked ? QString::number(row.picked) : kMissing);
         if (row.month != 12) {  // nothing was added; the typed note is kept
-            QCOMPARE(c<QLineEdit>("memoINtext")->text(), row.text);
+            QCOMPARE(c<QLineEdit>("noteInput")->text(), row.text);
             return;
         }
-        QCOMPARE(c<QListWidget>("lstShedule")->count(),
+        QCOMPARE(c<QListWidget>("noteList")->count(),
                  5 - int(row.after.mid(0, 5).count(kMissing)));
         const int colour =
             row.cellColour ? row.cellColour : DateSection::toColour(row.after.last());
@@ -252,15 +252,15 @@ private slots:
                 "SELECT RAISE(ABORT, 'database or disk is full'); END");
         f->platform.dialogs.allowPrefix(UiText::saveFailed);
         open();
-        auto* list = c<QListWidget>("lstShedule");
+        auto* list = c<QListWidget>("noteList");
         QCOMPARE(list->item(0)->text(), QString("A\uFFFD\uFFFDB"));
         if (step == "delete") {
             f->platform.dialogs.expect("削除しますか？", Dialogs::Answer::Yes);
             list->setCurrentRow(1);
-            c<QPushButton>("sakujoBotton")->click();
+            c<QPushButton>("deleteNoteButton")->click();
         } else {
-            c<QLineEdit>("memoINtext")->setText("b");
-            c<QPushButton>("tuikaButton")->click();
+            c<QLineEdit>("noteInput")->setText("b");
+            c<QPushButton>("addNoteButton")->click();
         }
         QStringList hex;
         for (const char* key : {"1", "2", "3"}) {
@@ -276,15 +276,15 @@ private slots:
         sqlite3_close(db);
         QCOMPARE(hex, hexAfter);
         QCOMPARE(list->count(), 3 - hexAfter.count(QString()));
-        QCOMPARE(c<QLineEdit>("memoINtext")->text(), QString(step == "full" ? "b" : ""));
+        QCOMPARE(c<QLineEdit>("noteInput")->text(), QString(step == "full" ? "b" : ""));
     }
 
     // The note already chosen, clicked again after No, offers to delete it again.
     void everyClickOnANoteOffersDelete() {
         f->seed(kToday, "1", "a");
         open();
-        auto* list = c<QListWidget>("lstShedule");
-        auto* remove = c<QPushButton>("sakujoBotton");
+        auto* list = c<QListWidget>("noteList");
+        auto* remove = c<QPushButton>("deleteNoteButton");
         const QPoint first = list->visualItemRect(list->item(0)).center();
         QTest::mouseClick(list->viewport(), L, {}, first);
         QVERIFY(remove->isVisible());
@@ -338,11 +338,11 @@ private slots:
         for (const char* n : {"1", "2", "4", "5"}) f->seed(kToday, n, n);  // a gap at "3"
         QVERIFY(f->start());
         QPointer<TodayView> view = f->app->todayView();
-        auto* list = control<QListWidget>(view, "ListView1");
-        QCOMPARE(control<QLabel>(view, "Label1")->text(), title);
+        auto* list = control<QListWidget>(view, "greetingNotes");
+        QCOMPARE(control<QLabel>(view, "greetingTitle")->text(), title);
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->isHidden(), lock == "1");
-        control<QCheckBox>(view, "OPENCheck2")->click();
+        control<QCheckBox>(view, "greetingDialogOffCheck")->click();
         QCOMPARE(f->stored("set", "OPENCheck"), QString("1"));  // at once, and the window stays
         for (int i = 0; i < 61; ++i) view->Timer1_Timer();
         QVERIFY(!view->isAnimating() && list->isEnabled());  // the timer stops at rest
@@ -368,9 +368,9 @@ private slots:
         QFETCH(QString, note);
         if (!note.isEmpty()) f->seed(kToday, "1", note);
         open();
-        for (int i = 0; i < helpClicks; ++i) c<QPushButton>("HELP")->click();
-        auto* list = c<QListWidget>("lstShedule");
-        auto* input = c<QLineEdit>("memoINtext");
+        for (int i = 0; i < helpClicks; ++i) c<QPushButton>("helpButton")->click();
+        auto* list = c<QListWidget>("noteList");
+        auto* input = c<QLineEdit>("noteInput");
         for (QWidget* hovered : {list->viewport(), static_cast<QWidget*>(input)}) {
             QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton,
                              Qt::NoButton, Qt::NoModifier);

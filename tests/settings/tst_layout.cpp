@@ -115,9 +115,9 @@ private slots:
     // Cells 1, 8 and 37 of the month grid: 480 x 240 twips apart from 360, 1320.
     void dateCells() {
         const auto page = buildPage(5);
-        const QRect cells[] = {page->findChild<QWidget*>("cmdDate(1)")->geometry(),
-                               page->findChild<QWidget*>("cmdDate(9)")->geometry(),
-                               page->findChild<QWidget*>("cmdDate(37)")->geometry()};
+        const QRect cells[] = {page->findChild<QWidget*>("dateCell(1)")->geometry(),
+                               page->findChild<QWidget*>("dateCell(9)")->geometry(),
+                               page->findChild<QWidget*>("dateCell(37)")->geometry()};
         QCOMPARE(cells[0], QRect(24, 88, 25, 17));
         QCOMPARE(cells[1], QRect(56, 104, 25, 17));
         QCOMPARE(cells[2], QRect(56, 168, 25, 17));
@@ -133,8 +133,8 @@ private slots:
         QStringList items;
         for (const QAction* item : CalendarLayout::createDateColourMenu(&parent)->actions())
             items << item->objectName() + (item->isSeparator() ? "|-" : "|" + item->text());
-        QCOMPARE(items, (QStringList{"Date_Color|この色に変更", "Date_Color_Change|色の設定", "sikiri|-",
-                                     "Date_Color_Default|表示色をデフォルトに戻す"}));
+        QCOMPARE(items, (QStringList{"dateColourAction|この色に変更", "chooseDateColourAction|色の設定", "dateColourSeparator|-",
+                                     "defaultDateColourAction|表示色をデフォルトに戻す"}));
     }
 
     void pictures_data() {
@@ -174,52 +174,52 @@ void TestLayout::texts_data() {
                       const QString& tooltip = {}) {
         QTest::newRow(qPrintable(name)) << tab << name << QString(kind) << caption << tooltip;
     };
-    row("DeleteT", "QPushButton", "tmpファイルを消去(&D)",
+    row("deleteTempFilesButton", "QPushButton", "tmpファイルを消去(&D)",
         "使用中のファイルは削除せず不要なものだけを削除します");
     tab = 1;
-    row("Frame7", "QGroupBox", "");
-    row("button(0)", "QRadioButton", "ボタンタイプ　（シングルクリックで実行）");
-    row("RQCheck", "QCheckBox", "Windowsの 再起動 及び 終了 ボタンの追加",
+    row("exitControlsFrame", "QGroupBox", "");
+    row("exitControlType(0)", "QRadioButton", "ボタンタイプ　（シングルクリックで実行）");
+    row("exitControlsCheck", "QCheckBox", "Windowsの 再起動 及び 終了 ボタンの追加",
         "応答のないプログラムも安全に終了し再起動　又は　終了の処理を行います。");
-    row("Label2", "QLabel", "横軸");
+    row("horizontalCaption", "QLabel", "横軸");
     tab = 2;
-    row("Label4", "QLabel", "ZORVEK Inc.TIME ");
-    row("Frame12", "QGroupBox", "Windowsの起動時に　ZORVEK Inc.TIMEを");
+    row("productName", "QLabel", "ZORVEK Inc.TIME ");
+    row("startWithSessionFrame", "QGroupBox", "Windowsの起動時に　ZORVEK Inc.TIMEを");
     tab = 3;
     const char* digits[] = {"１", "２", "３"};
     for (int k = 0; k < 3; ++k) {
-        row(indexed("onoffCheck", k), "QCheckBox", QStringLiteral("Alarm Time %1").arg(k + 1),
+        row(indexed("alarmOn", k), "QCheckBox", QStringLiteral("Alarm Time %1").arg(k + 1),
             QStringLiteral("チェックを入れるとアラーム %1 がＯＮになります").arg(digits[k]));
-        row(indexed("Label6", k), "QLabel", " 時　　　 　分に");
-        row(indexed("Label7", k), "QLabel", "メッセージ ：");
-        row(indexed("Text2", 3 * k + 2), "QLineEdit", "",
+        row(indexed("alarmTimeCaption", k), "QLabel", " 時　　　 　分に");
+        row(indexed("alarmMessageCaption", k), "QLabel", "メッセージ ：");
+        row(indexed("alarmMessage", k), "QLineEdit", "",
             QStringLiteral("アラーム %1 の実行時に表示するメッセージを入力します").arg(digits[k]));
-        row(indexed("dayOB", 2 * k), "QRadioButton", "一度だけ実行",
+        row(indexed("alarmOnce", k), "QRadioButton", "一度だけ実行",
             "一度アラームがなるとアラーム設定がＯＦＦになります");
-        row(indexed("dayOB", 2 * k + 1), "QRadioButton", "毎日実行",
+        row(indexed("alarmDaily", k), "QRadioButton", "毎日実行",
             "ソフト 及び システムの再起動を行っても設定時間に毎日アラームをならします");
     }
     tab = 4;
-    row("saikinCheck", "QCheckBox", "”最近使ったファイル”の消去（ごみ箱には入りません）");
-    row("Label9", "QLabel",
+    row("clearRecentCheck", "QCheckBox", "”最近使ったファイル”の消去（ごみ箱には入りません）");
+    row("powerHint", "QLabel",
         "応答のないプログラムも安全に終了し再起動　又は　終了の処理を行います。");
     tab = 5;  // help-mode tooltips are set at run time; at design only HELP has one
-    const char* headers[][2] = {{"Label15", "Sun"}, {"Label14", "Mon"}, {"Label13", "Tue"},
-                                {"Label12", "Wed"}, {"Label11", "Thu"}, {"Label16", "Fri"},
-                                {"Label17", "Sat"}};
+    const char* headers[][2] = {{"sundayHeading", "Sun"}, {"mondayHeading", "Mon"}, {"tuesdayHeading", "Tue"},
+                                {"wednesdayHeading", "Wed"}, {"thursdayHeading", "Thu"}, {"fridayHeading", "Fri"},
+                                {"saturdayHeading", "Sat"}};
     for (const auto& h : headers) row(h[0], "QLabel", h[1]);
-    row("cmdYear(0)", "QLabel", "≪");
-    row("cmdYear(2)", "QLabel", "■");
+    row("yearButton(0)", "QLabel", "≪");
+    row("yearButton(2)", "QLabel", "■");
     for (int month = 1; month <= 12; ++month)
-        row(indexed("cmdMonth", month), "QLabel", QString::number(month));
-    row("LOCK_B", "QPushButton", "  LOCK");
-    row("lock_ran", "QLineEdit", "");
-    row("HELP", "QPushButton", "  HELP", "ヘルプを表示");
+        row(indexed("monthButton", month), "QLabel", QString::number(month));
+    row("lockButton", "QPushButton", "  LOCK");
+    row("lockLamp", "QLineEdit", "");
+    row("helpButton", "QPushButton", "  HELP", "ヘルプを表示");
     tab = kFrame;
-    row("Cancel", "QPushButton", "キャンセル");
-    row("Save", "QPushButton", "適用(&A)");
-    row("Label18", "QLabel", "スケジュール入力欄：");
-    row("Line1", "QLabel", "");
+    row("cancelButton", "QPushButton", "キャンセル");
+    row("applyButton", "QPushButton", "適用(&A)");
+    row("noteInputCaption", "QLabel", "スケジュール入力欄：");
+    row("inputAreaLine", "QLabel", "");
 }
 // Every control lies within its container; on a page, below the rows of tab captions.
 void TestLayout::noUnintendedOverlap() {
@@ -229,19 +229,19 @@ void TestLayout::noUnintendedOverlap() {
         bool inside;
     };
     QList<Allowed> allowed = {
-        {"tmpLabel", {}, true},
-        {"sizelabel", "set", true},
-        {"dateWIN", {}, true},
-        {"Label21", {}, true},
-        {"HELP", "help_ran", true},
-        {"LOCK_B", "lock_ran", true},
+        {"tempFilesPanel", {}, true},
+        {"screenSizeLabel", "recommendedPlaceButton", true},
+        {"monthPanel", {}, true},
+        {"consolePanel", {}, true},
+        {"helpButton", "helpLamp", true},
+        {"lockButton", "lockLamp", true},
     };
     for (int k = 0; k < 3; ++k)  // the hour and minute boxes stand in the blanks of Label6
-        for (int box : {3 * k, 3 * k + 1}) allowed.append({indexed("Label6", k), indexed("Text2", box), false});
+        for (const char* box : {"alarmHour", "alarmMinute"}) allowed.append({indexed("alarmTimeCaption", k), indexed(box, k), false});
     // Date cells are 255 twips high on a 240-twip pitch: each row's top pixel row lies on the
     // bottom of the row above.
     for (int i = 1; i + 7 <= 37; ++i)
-        allowed.append({indexed("cmdDate", i), indexed("cmdDate", i + 7), false});
+        allowed.append({indexed("dateCell", i), indexed("dateCell", i + 7), false});
     const auto page = buildPage(tab);
     const QList<QWidget*> controls = controlsOf(page.get());
     int overlaps = 0;

@@ -11,6 +11,7 @@
 #include "AppFixture.h"
 #include "WriteLog.h"
 #include "widgets/ControlDef.h"
+#include "widgets/LayoutTable.h"
 #include "settings/SettingsWindow.h"
 #include "widgets/TabStrip.h"
 #include "core/UiText.h"
@@ -40,14 +41,18 @@ private:
 
     template <typename T = QWidget>
     T* c(const QString& name) { return control<T>(w, name); }
-    QLineEdit* text2(int i) { return c<QLineEdit>(QString("Text2(%1)").arg(i)); }
-    // One digit per alarm box, Text2(0) to Text2(8): 1 where it is enabled.
+    // The hour, minute and message boxes of the three alarms, 0 to 8.
+    QLineEdit* text2(int i) {
+        static const char* const boxes[] = {"alarmHour", "alarmMinute", "alarmMessage"};
+        return c<QLineEdit>(LayoutTable::indexed(boxes[i % 3], i / 3));
+    }
+    // One digit per alarm box: 1 where it is enabled.
     QString enabledBoxes() {
         QString digits;
         for (int i = 0; i < 9; ++i) digits += text2(i)->isEnabled() ? '1' : '0';
         return digits;
     }
-    bool applyEnabled() { return c<QPushButton>("Save")->isEnabled(); }
+    bool applyEnabled() { return c<QPushButton>("applyButton")->isEnabled(); }
     void open() {
         log = std::make_unique<WriteLog>(f->platform.locations.settingsFile());
         QVERIFY(f->start());
@@ -82,15 +87,15 @@ private slots:
         QCOMPARE(w->pos(), QPoint(0, 0));
         QCOMPARE(text2(3)->text() + text2(4)->text(), QString("00"));
         QCOMPARE(enabledBoxes(), QString("000000000"));
-        QVERIFY(!c<QRadioButton>("dayOB(2)")->isEnabled());
-        QVERIFY(c<QRadioButton>("dayOB(3)")->isChecked());  // daily
+        QVERIFY(!c<QRadioButton>("alarmOnce(1)")->isEnabled());
+        QVERIFY(c<QRadioButton>("alarmDaily(1)")->isChecked());  // daily
         QVERIFY(!applyEnabled());
-        QVERIFY(c<QRadioButton>("Option2(1)")->isChecked());  // no autostart entry yet
-        QVERIFY(!c<QRadioButton>("button(0)")->isEnabled());
-        QVERIFY(!c<QLineEdit>("Text3")->isEnabled());
-        QCOMPARE(c<QLabel>("sizelabel")->text(), QStringLiteral(" このシステムの画面サイズは 1024×768です。"));
-        QCOMPARE(c<QLabel>("tmpLabel")->text(), QStringLiteral("不要なファイル(*.tmp)を 3個 検出しました"));
-        QCOMPARE(c<QListWidget>("File1")->count(), 3);
+        QVERIFY(c<QRadioButton>("startWithSession(1)")->isChecked());  // no autostart entry yet
+        QVERIFY(!c<QRadioButton>("exitControlType(0)")->isEnabled());
+        QVERIFY(!c<QLineEdit>("launchCommandBox")->isEnabled());
+        QCOMPARE(c<QLabel>("screenSizeLabel")->text(), QStringLiteral(" このシステムの画面サイズは 1024×768です。"));
+        QCOMPARE(c<QLabel>("tempFilesPanel")->text(), QStringLiteral("不要なファイル(*.tmp)を 3個 検出しました"));
+        QCOMPARE(c<QListWidget>("tempFileList")->count(), 3);
         QVERIFY(writes().isEmpty());
     }
 
@@ -102,14 +107,14 @@ private slots:
         f->seed("ALM", "day3", "True");
         open();
         QCOMPARE(text2(6)->text() + text2(7)->text() + text2(8)->text(), QString("75朝"));
-        QVERIFY(c<QRadioButton>("dayOB(4)")->isChecked());
+        QVERIFY(c<QRadioButton>("alarmOnce(2)")->isChecked());
         text2(2)->setEnabled(true);  // out of step with its box, as only a fault could leave it
-        c<QCheckBox>("onoffCheck(1)")->click();
+        c<QCheckBox>("alarmOn(1)")->click();
         QCOMPARE(enabledBoxes(), QString("000111111"));
-        QVERIFY(!c<QRadioButton>("dayOB(1)")->isEnabled());
-        c<QCheckBox>("onoffCheck(1)")->click();
+        QVERIFY(!c<QRadioButton>("alarmDaily(0)")->isEnabled());
+        c<QCheckBox>("alarmOn(1)")->click();
         QCOMPARE(enabledBoxes(), QString("000000111"));
-        QVERIFY(!c<QRadioButton>("dayOB(2)")->isEnabled());
+        QVERIFY(!c<QRadioButton>("alarmOnce(1)")->isEnabled());
     }
 
     // Alarm 2, stored as 12:00 "昼", is given a time and a message; a time that is no time keeps
@@ -142,7 +147,7 @@ private slots:
         text2(3)->setText(hour);
         text2(4)->setText(minute);
         text2(5)->setText(message);
-        c<QRadioButton>("dayOB(2)")->setChecked(true);
+        c<QRadioButton>("alarmOnce(1)")->setChecked(true);
         f->app->calendar().shownYear = 2030;
         const int loads = f->app->clockLoads();
         const bool refused = time == "12:00:00";
@@ -173,10 +178,10 @@ private slots:
                          "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END", nullptr, nullptr, nullptr);
         sqlite3_close(db);
         f->platform.dialogs.allowPrefix(UiText::saveFailed);
-        c<QCheckBox>("onoffCheck(0)")->setChecked(true);
+        c<QCheckBox>("alarmOn(0)")->setChecked(true);
         w->Save_Click();
         QCOMPARE(f->platform.dialogs.beeps(), 1);
-        QVERIFY(applyEnabled() && c<QCheckBox>("onoffCheck(0)")->isChecked());
+        QVERIFY(applyEnabled() && c<QCheckBox>("alarmOn(0)")->isChecked());
         QCOMPARE(f->stored("ALM", "onoff1"), kMissing);
     }
 
@@ -186,10 +191,10 @@ private slots:
         QTest::addColumn<QString>("button");  // "" for the close box
         QTest::addColumn<QStringList>("written");
         QTest::addColumn<int>("clockLoads");
-        QTest::newRow("OK") << "OK" << kApplyOrder + kClosing << 2;
-        QTest::newRow("Cancel") << "Cancel" << kClosing << 1;
+        QTest::newRow("OK") << "okButton" << kApplyOrder + kClosing << 2;
+        QTest::newRow("Cancel") << "cancelButton" << kClosing << 1;
         QTest::newRow("close box") << "" << kClosing << 1;
-        QTest::newRow("Quit") << "Quit" << QStringList() << 0;
+        QTest::newRow("Quit") << "quitButton" << QStringList() << 0;
     }
 
     void closing() {
@@ -200,16 +205,16 @@ private slots:
         f->app->calendar().shownYear = 2030;
         w->tabs().setCurrentIndex(4);
         w->move(300, 150);
-        c<QSlider>("SliderX")->setValue(1500);
-        c<QSlider>("SliderY")->setValue(300);
+        c<QSlider>("leftSlider")->setValue(1500);
+        c<QSlider>("topSlider")->setValue(300);
         QCOMPARE(f->clock()->pos(), QPoint(100, 20));
-        c<QCheckBox>("tokeiGCheck")->click();
+        c<QCheckBox>("titleBarColoursCheck")->click();
         QVERIFY(!f->control("gradient")->isVisible());
-        c<QCheckBox>("RQCheck")->click();
+        c<QCheckBox>("exitControlsCheck")->click();
         QCOMPARE(f->clock()->width(), 187);
-        c<QRadioButton>("button(0)")->click();
+        c<QRadioButton>("exitControlType(0)")->click();
         QVERIFY(f->control("shutDownButton")->isVisible());
-        c<QRadioButton>("button(1)")->click();
+        c<QRadioButton>("exitControlType(1)")->click();
         QVERIFY(!f->control("shutDownButton")->isVisible());
         const int loads = f->app->clockLoads();
         if (button.isEmpty()) w->close();
@@ -217,10 +222,10 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(writes(), written);
         QCOMPARE(f->app->clockLoads(), loads + clockLoads);
-        QCOMPARE(f->platform.lifecycle.endRequests, int(button == "Quit"));
-        if (button == "Quit") return;
+        QCOMPARE(f->platform.lifecycle.endRequests, int(button == "quitButton"));
+        if (button == "quitButton") return;
         QVERIFY(f->app->settings() == nullptr);
-        const bool applied = button == "OK";
+        const bool applied = button == "okButton";
         QCOMPARE(f->clock()->pos(), applied ? QPoint(100, 20) : QPoint(0, 0));
         QCOMPARE(f->control("gradient")->isVisible(), !applied);
         QCOMPARE(f->app->calendar().shownYear, 2026);
@@ -237,20 +242,20 @@ private slots:
         open();
         const int collapsed = w->height();
         w->setFixedHeight(collapsed + 47);  // the schedule input area opened
-        c<QPushButton>("tuikaButton")->setEnabled(true);
-        c<QPushButton>("hei_Button")->setEnabled(true);
+        c<QPushButton>("addNoteButton")->setEnabled(true);
+        c<QPushButton>("endInputButton")->setEnabled(true);
         w->tabs().setCurrentIndex(5);
         QCOMPARE(w->height(), collapsed);
-        QVERIFY(!c<QPushButton>("tuikaButton")->isEnabled());
-        QVERIFY(!c<QPushButton>("hei_Button")->isEnabled());
+        QVERIFY(!c<QPushButton>("addNoteButton")->isEnabled());
+        QVERIFY(!c<QPushButton>("endInputButton")->isEnabled());
     }
 
     void applyEnabledByPageHandlers_data() {
         QTest::addColumn<QString>("name");
-        for (const char* name : {"onoffCheck(2)", "OPENCheck1", "RQCheck", "WinCheck", "saikinCheck",
-                                 "kidouCheck", "tokeiGCheck", "TopmostCheck", "ZKTD_Check", "dayOB(1)",
-                                 "button(0)", "boot(0)", "Option2(0)", "Text2(4)", "SliderY", "set",
-                                 "sansyou_b", "Text3"})
+        for (const char* name : {"alarmOn(2)", "greetingOffCheck", "exitControlsCheck", "powerCheck", "clearRecentCheck",
+                                 "launchCheck", "titleBarColoursCheck", "keepInFrontCheck", "cleanupAtLoginCheck", "alarmDaily(0)",
+                                 "exitControlType(0)", "powerChoice(0)", "startWithSession(0)", "alarmMinute(1)", "topSlider", "recommendedPlaceButton",
+                                 "browseButton", "launchCommandBox"})
             QTest::newRow(name) << name;
     }
 
@@ -264,14 +269,17 @@ private slots:
         if (qobject_cast<QRadioButton*>(target)) {
             // Select the other option of the pair first, so that the click is a change.
             const int index = name.section('(', 1).chopped(1).toInt();
-            c<QRadioButton>(name.section('(', 0, 0) + QString("(%1)").arg(index ^ 1))->setChecked(true);
+            const QString other = name.startsWith("alarmDaily")
+                                      ? QString(name).replace("alarmDaily", "alarmOnce")
+                                      : name.section('(', 0, 0) + QString("(%1)").arg(index ^ 1);
+            c<QRadioButton>(other)->setChecked(true);
         }
         f->platform.dialogs.allowPrefix(kUnsupported);
-        c<QPushButton>("Save")->setEnabled(false);
+        c<QPushButton>("applyButton")->setEnabled(false);
         if (auto* text = qobject_cast<QLineEdit*>(target)) QTest::keyClicks(text, "9");
         else if (auto* slider = qobject_cast<QSlider*>(target)) slider->setValue(slider->value() + 100);
         else static_cast<QAbstractButton*>(target)->click();
-        QCOMPARE(applyEnabled(), name != "Text3");  // a path typed alone is no change
+        QCOMPARE(applyEnabled(), name != "launchCommandBox");  // a path typed alone is no change
     }
 
     void recommendedPosition_data() {
@@ -296,9 +304,9 @@ private slots:
         if (rq) f->seed("o", "RQ", "1");
         open();
         if (!supported) f->platform.dialogs.expect(kUnsupported);
-        c<QPushButton>("set")->click();
-        QCOMPARE(c<QSlider>("SliderX")->value(), std::min(clockLeft, 20000 - (rq ? 500 : 0)));
-        QCOMPARE(c<QSlider>("SliderY")->value(), supported ? 15 : 600);
+        c<QPushButton>("recommendedPlaceButton")->click();
+        QCOMPARE(c<QSlider>("leftSlider")->value(), std::min(clockLeft, 20000 - (rq ? 500 : 0)));
+        QCOMPARE(c<QSlider>("topSlider")->value(), supported ? 15 : 600);
         QCOMPARE(f->clock()->pos(), QPoint(qRound(clockLeft / 15.0), supported ? 1 : 40));
         QCOMPARE(f->platform.dialogs.beeps(), supported ? 0 : 1);
         QVERIFY(writes().isEmpty());
@@ -311,9 +319,9 @@ private slots:
         f->seed("set", "left", "27000");
         f->seed("set", "top", "19500");
         open();
-        c<QSlider>("SliderX")->setValue(3000);
+        c<QSlider>("leftSlider")->setValue(3000);
         QCOMPARE(f->clock()->pos(), QPoint(200, 1300));
-        c<QSlider>("SliderY")->setValue(3000);
+        c<QSlider>("topSlider")->setValue(3000);
         QCOMPARE(f->clock()->pos(), QPoint(200, 200));
     }
 
@@ -325,8 +333,8 @@ private slots:
         f->seed("c", "kidouPath", path);
         open();
         QCOMPARE(text2(2)->cursorPosition(), 0);
-        QCOMPARE(c<QLineEdit>("Text3")->cursorPosition(), 0);
-        c<QPushButton>("OK")->click();
+        QCOMPARE(c<QLineEdit>("launchCommandBox")->cursorPosition(), 0);
+        c<QPushButton>("okButton")->click();
         QCOMPARE(f->stored("ALM", "MSG1"), message);
         QCOMPARE(f->stored("c", "kidouPath"), path);
     }
@@ -336,7 +344,7 @@ private slots:
         f->platform.launcher.panelAvailable = false;
         open();
         f->platform.dialogs.expect(QStringLiteral("日付と時刻を設定するプログラムが見つかりません。"));
-        c<QPushButton>("TIMEDATE")->click();
+        c<QPushButton>("dateTimeSettingsButton")->click();
         QCOMPARE(f->platform.launcher.panelRequests, 1);
         QVERIFY(!applyEnabled());
         QVERIFY(writes().isEmpty());
@@ -345,23 +353,23 @@ private slots:
     // Restarting and launching exclude each other; launching needs a path, which stays when unticked.
     void launchChoices() {
         open();
-        c<QCheckBox>("kidouCheck")->click();
-        QVERIFY(c<QLineEdit>("Text3")->isEnabled());
+        c<QCheckBox>("launchCheck")->click();
+        QVERIFY(c<QLineEdit>("launchCommandBox")->isEnabled());
         f->platform.dialogs.expect(QStringLiteral("実行させたいファイルのフルパスを指定してください。"));
         w->Save_Click();
         QCOMPARE(f->platform.dialogs.beeps(), 1);
-        QVERIFY(!c<QCheckBox>("kidouCheck")->isChecked());
+        QVERIFY(!c<QCheckBox>("launchCheck")->isChecked());
         QCOMPARE(f->stored("c", "kidou"), QString("0"));
-        c<QCheckBox>("kidouCheck")->click();
-        c<QLineEdit>("Text3")->setText("/usr/bin/xterm");
-        c<QCheckBox>("WinCheck")->click();
-        QVERIFY(!c<QCheckBox>("kidouCheck")->isChecked());
-        QVERIFY(!c<QLineEdit>("Text3")->isEnabled());
-        QVERIFY(c<QRadioButton>("boot(0)")->isEnabled());
-        c<QCheckBox>("kidouCheck")->click();
-        QVERIFY(!c<QCheckBox>("WinCheck")->isChecked());
-        QVERIFY(!c<QRadioButton>("boot(0)")->isEnabled());
-        c<QCheckBox>("kidouCheck")->click();
+        c<QCheckBox>("launchCheck")->click();
+        c<QLineEdit>("launchCommandBox")->setText("/usr/bin/xterm");
+        c<QCheckBox>("powerCheck")->click();
+        QVERIFY(!c<QCheckBox>("launchCheck")->isChecked());
+        QVERIFY(!c<QLineEdit>("launchCommandBox")->isEnabled());
+        QVERIFY(c<QRadioButton>("powerChoice(0)")->isEnabled());
+        c<QCheckBox>("launchCheck")->click();
+        QVERIFY(!c<QCheckBox>("powerCheck")->isChecked());
+        QVERIFY(!c<QRadioButton>("powerChoice(0)")->isEnabled());
+        c<QCheckBox>("launchCheck")->click();
         w->Save_Click();
         QCOMPARE(f->stored("c", "Win"), QString("0"));
         QCOMPARE(f->stored("c", "kidouPath"), QString("/usr/bin/xterm"));
@@ -369,10 +377,10 @@ private slots:
 
     void startupEntryFollowsChoice() {
         open();
-        c<QRadioButton>("Option2(0)")->click();
+        c<QRadioButton>("startWithSession(0)")->click();
         w->Save_Click();
         QCOMPARE(entry(AutostartEntry::kClock).exec(), f->platform.locations.programFolder() + "/ZKTIME");
-        c<QRadioButton>("Option2(1)")->click();
+        c<QRadioButton>("startWithSession(1)")->click();
         QFile::setPermissions(entry(AutostartEntry::kClock).filePath(), QFile::ReadOwner);
         w->Save_Click();
         QVERIFY(!entry(AutostartEntry::kClock).exists());
@@ -386,7 +394,7 @@ private slots:
         QCOMPARE(f->platform.dialogs.shown().size(), 1);
         QCOMPARE(f->platform.dialogs.shown().first().icon, Dialogs::Icon::Warning);
         QCOMPARE(f->platform.dialogs.beeps(), 1);
-        QVERIFY(!c<QCheckBox>("ZKTD_Check")->isChecked());
+        QVERIFY(!c<QCheckBox>("cleanupAtLoginCheck")->isChecked());
         QVERIFY(!entry(AutostartEntry::kCleanup).exists());
         QVERIFY(!applyEnabled());
     }
@@ -395,7 +403,7 @@ private slots:
         const QString program = f->platform.locations.programFolder() + "/ZKtmpdel";
         QVERIFY(QFile::copy("/bin/true", program));
         open();
-        c<QCheckBox>("ZKTD_Check")->click();
+        c<QCheckBox>("cleanupAtLoginCheck")->click();
         QVERIFY(!entry(AutostartEntry::kCleanup).exists());  // only Apply registers
         w->Save_Click();
         QCOMPARE(entry(AutostartEntry::kCleanup).exec(), program);
@@ -405,7 +413,7 @@ private slots:
         w->Save_Click();
         QCOMPARE(f->platform.dialogs.shown().size(), 1);
         QVERIFY(!entry(AutostartEntry::kCleanup).exists());
-        QVERIFY(!c<QCheckBox>("ZKTD_Check")->isChecked());
+        QVERIFY(!c<QCheckBox>("cleanupAtLoginCheck")->isChecked());
     }
 };
 

@@ -143,10 +143,10 @@ private slots:
         QVERIFY(f.start());
         f.app->openSettings();
         auto button = [&f](const char* id) { return f.app->settings()->findChild<QAbstractButton*>(id); };
-        QTEST(button("Option2(0)")->isChecked(), "shownOn");
-        QTEST(button("ZKTD_Check")->isChecked(), "shownOn");
-        if (turned & 1) button(button("Option2(0)")->isChecked() ? "Option2(1)" : "Option2(0)")->click();
-        if (turned & 2) button("ZKTD_Check")->click();
+        QTEST(button("startWithSession(0)")->isChecked(), "shownOn");
+        QTEST(button("cleanupAtLoginCheck")->isChecked(), "shownOn");
+        if (turned & 1) button(button("startWithSession(0)")->isChecked() ? "startWithSession(1)" : "startWithSession(0)")->click();
+        if (turned & 2) button("cleanupAtLoginCheck")->click();
         f.app->settings()->Save_Click();
         QCOMPARE(f.platform.dialogs.shown().size(), entry == "/" ? 1 : 0);
         for (const QString& name : files) {
@@ -214,13 +214,13 @@ private slots:
         QVERIFY(held.open(QIODevice::WriteOnly));
         QVERIFY(f.start());
         f.app->openSettings();
-        auto* list = f.app->settings()->findChild<QListWidget*>("File1");
+        auto* list = f.app->settings()->findChild<QListWidget*>("tempFileList");
         QCOMPARE(list->item(0)->text(), QStringLiteral("bad\uFFFD\uFFFD.tmp"));
         touch(temp + "/later.tmp");
-        f.app->settings()->findChild<QPushButton*>("DeleteT")->click();
+        f.app->settings()->findChild<QPushButton*>("deleteTempFilesButton")->click();
         QVERIFY(!QFile::exists(temp + "/listed.tmp"));
         QVERIFY(QFile::exists(temp + "/later.tmp"));
-        QCOMPARE(f.app->settings()->findChild<QLabel*>("tmpLabel")->text(),
+        QCOMPARE(f.app->settings()->findChild<QLabel*>("tempFilesPanel")->text(),
                  QStringLiteral("次のファイルは現在使用中の為 消去できません！（2個）"));  // held, later
     }
 
@@ -262,7 +262,7 @@ private slots:
         f.platform.dialogs.expect(told);
         QVERIFY(f.start());
         f.app->openSettings();
-        f.app->settings()->findChild<QPushButton*>("saikin_button")->click();
+        f.app->settings()->findChild<QPushButton*>("clearRecentNowButton")->click();
         QCOMPARE(f.platform.dialogs.events(), (QStringList{"beep", "message:" + told}));
         QVERIFY(QFile::exists(elsewhere + "/a.desktop"));
     }
