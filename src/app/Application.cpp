@@ -67,7 +67,7 @@ void Application::offerTodayView() {
     ++todayViewOffers_;
     todayView_ = new TodayView(platform_.clock, *store_, record_, calendar_, platform_.screens);
     todayView_->setWindowIcon(ProgramIcon::forWindows());
-    todayView_->Form_Load();
+    todayView_->load();
     todayView_->show();
 }
 
@@ -83,7 +83,7 @@ void Application::openSettings() {
         settings_ = new SettingsWindow(platform_, *store_, record_, calendar_);
         settings_->setWindowIcon(ProgramIcon::forWindows());
         connectSettings();
-        settings_->Form_Load(clock_ ? QPoint(clock_->leftTwips(), clock_->topTwips()) : QPoint());
+        settings_->load(clock_ ? QPoint(clock_->leftTwips(), clock_->topTwips()) : QPoint());
     }
     settings_->show();
     settings_->raise();

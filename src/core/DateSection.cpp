@@ -7,7 +7,7 @@
 
 namespace DateSection {
 
-QString DateKey(int year, int month, int day) {
+QString dateKey(int year, int month, int day) {
     return QDate(year, month, day).toString(QStringLiteral("yyyy/MM/dd"));
 }
 
@@ -21,13 +21,13 @@ QList<QByteArray> storedNotes(const SettingsStore& store, const QString& key) {
     return notes;
 }
 
-QStringList LoadDateNotes(const SettingsStore& store, const QString& key) {
+QStringList loadNotes(const SettingsStore& store, const QString& key) {
     QStringList notes;
     for (const QByteArray& note : storedNotes(store, key)) notes << QString::fromUtf8(note);
     return notes;
 }
 
-bool SaveDateNotes(SettingsStore& store, const QString& key, const QList<QByteArray>& notes,
+bool saveNotes(SettingsStore& store, const QString& key, const QList<QByteArray>& notes,
                    const QByteArray& colour) {
     return store.transaction([&] {
         // A section that does not exist cannot be deleted; make sure it does.

@@ -11,15 +11,15 @@ namespace DateSection {
 inline constexpr int kNoteSlots = 5;
 
 // yyyy/MM/dd, zero-padded.
-QString DateKey(int year, int month, int day);
+QString dateKey(int year, int month, int day);
 
 // The notes in key order, up to the first key that is missing or empty: as stored, and as text.
 QList<QByteArray> storedNotes(const SettingsStore& store, const QString& key);
-QStringList LoadDateNotes(const SettingsStore& store, const QString& key);
+QStringList loadNotes(const SettingsStore& store, const QString& key);
 // Rewrites the section in one transaction, so that a crash leaves the old notes or the new ones:
 // the notes under dense keys and, while there are any, the colour, each byte for byte. No notes,
 // no section.
-bool SaveDateNotes(SettingsStore& store, const QString& key, const QList<QByteArray>& notes,
+bool saveNotes(SettingsStore& store, const QString& key, const QList<QByteArray>& notes,
                    const QByteArray& colour);
 bool hasNotes(const SettingsStore& store, const QString& key);
 

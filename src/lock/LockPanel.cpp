@@ -26,52 +26,52 @@ const QString kUnchanged = QStringLiteral("PassWordは\r\n変更されません�
 LockPanel::LockPanel(QWidget* window, SettingsRecord& record, SettingsStore& store)
     : record_(record),
       store_(store),
-      Label21_(control<QLabel>(window, "consolePanel")),
-      pass_(control<QLineEdit>(window, "passwordEntry")),
-      Label22_(control<QLabel>(window, "passwordChangeLink")),
-      LOCK_B_(control<QPushButton>(window, "lockButton")),
-      lock_ran_(control<QWidget>(window, "lockLamp")),
-      lstShedule_(control<QWidget>(window, "noteList")) {
-    PasswordBox::setUp(pass_);
+      console_(control<QLabel>(window, "consolePanel")),
+      passwordEntry_(control<QLineEdit>(window, "passwordEntry")),
+      passwordChangeLink_(control<QLabel>(window, "passwordChangeLink")),
+      lockButton_(control<QPushButton>(window, "lockButton")),
+      lockLamp_(control<QWidget>(window, "lockLamp")),
+      noteList_(control<QWidget>(window, "noteList")) {
+    PasswordBox::setUp(passwordEntry_);
     // The style draws a box's edge a shade darker than the window colour: on the black console
     // the box would vanish whenever it lost the focus.
-    QPalette edge = pass_->palette();
+    QPalette edge = passwordEntry_->palette();
     edge.setColor(QPalette::Window, colourFromBgr(LayoutTable::kGrey));
-    pass_->setPalette(edge);
-    pass_->hide();
-    Label22_->setCursor(Qt::PointingHandCursor);
+    passwordEntry_->setPalette(edge);
+    passwordEntry_->hide();
+    passwordChangeLink_->setCursor(Qt::PointingHandCursor);
     auto* link = new LabelMouse(this);
-    link->watch(Label22_, 0);
-    connect(link, &LabelMouse::clicked, this, &LockPanel::Label22_Click);
-    connect(LOCK_B_, &QPushButton::clicked, this, &LockPanel::LOCK_B_Click);
-    connect(pass_, &QLineEdit::textChanged, this, &LockPanel::pass_Change);
+    link->watch(passwordChangeLink_, 0);
+    connect(link, &LabelMouse::clicked, this, &LockPanel::openPasswordDialogLink);
+    connect(lockButton_, &QPushButton::clicked, this, &LockPanel::onLockPressed);
+    connect(passwordEntry_, &QLineEdit::textChanged, this, &LockPanel::onPasswordTyped);
 }
 
-void LockPanel::Form_Load() {
+void LockPanel::load() {
     if (record_.lockState != 1) return;
-    lstShedule_->hide();
-    setLamp(lock_ran_, true);
+    noteList_->hide();
+    setLamp(lockLamp_, true);
 }
 
-void LockPanel::showMessage(const QString& text) { Label21_->setText(text); }
+void LockPanel::showMessage(const QString& text) { console_->setText(text); }
 
 // Asked of the box itself: the calendar tab may not be the one on show.
-bool LockPanel::isPasswordRequestOpen() const { return !pass_->isHidden(); }
+bool LockPanel::isPasswordRequestOpen() const { return !passwordEntry_->isHidden(); }
 
-void LockPanel::LOCK_B_Click() {
+void LockPanel::onLockPressed() {
     switch (LockRules::onPress(isPasswordRequestOpen(), record_.lockState, record_.password)) {
         case LockRules::Press::CancelRequest:
             showMessage(kCancelled);
-            pass_->hide();
+            passwordEntry_->hide();
             break;
         case LockRules::Press::AskPassword:
             showMessage(kPrompt);
-            pass_->show();
-            pass_->clear();
-            pass_->setFocus();
+            passwordEntry_->show();
+            passwordEntry_->clear();
+            passwordEntry_->setFocus();
             break;
         case LockRules::Press::SetPassword:
-            Label22_Click();
+            openPasswordDialogLink();
             break;
         case LockRules::Press::Lock:
             if (setLocked(true)) showMessage(kLocked);
@@ -79,31 +79,31 @@ void LockPanel::LOCK_B_Click() {
     }
 }
 
-void LockPanel::pass_Change() {
-    if (!LockRules::isPassword(pass_->text(), record_.password) || !setLocked(false)) return;
+void LockPanel::onPasswordTyped() {
+    if (!LockRules::isPassword(passwordEntry_->text(), record_.password) || !setLocked(false)) return;
     showMessage(kReleased);
-    pass_->hide();
+    passwordEntry_->hide();
 }
 
 // Changes the state only when the store took it, so that nothing on screen claims a lock that
 // the next start would not find; a failed save has been reported by then. Tells whether it did.
 bool LockPanel::setLocked(bool locked) {
     if (!record_.storeLockState(store_, locked ? 1 : 0)) return false;
-    setLamp(lock_ran_, locked);
-    lstShedule_->setVisible(!locked);
+    setLamp(lockLamp_, locked);
+    noteList_->setVisible(!locked);
     return true;
 }
 
 // A disabled label still sees the mouse: the dialog is open then, and must not open twice.
-void LockPanel::Label22_Click() {
-    if (!Label22_->isEnabled()) return;
-    Label22_->setEnabled(false);
-    LOCK_B_->setEnabled(false);
+void LockPanel::openPasswordDialogLink() {
+    if (!passwordChangeLink_->isEnabled()) return;
+    passwordChangeLink_->setEnabled(false);
+    lockButton_->setEnabled(false);
     emit passwordDialogRequested();
 }
 
 void LockPanel::passwordDialogClosed(bool changed) {
     showMessage(changed ? kChanged : kUnchanged);
-    Label22_->setEnabled(true);
-    LOCK_B_->setEnabled(true);
+    passwordChangeLink_->setEnabled(true);
+    lockButton_->setEnabled(true);
 }

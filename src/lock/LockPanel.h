@@ -17,10 +17,10 @@ class LockPanel : public QObject {
 public:
     LockPanel(QWidget* window, SettingsRecord& record, SettingsStore& store);
 
-    void Form_Load();
-    void LOCK_B_Click();
-    void pass_Change();
-    void Label22_Click();
+    void load();
+    void onLockPressed();
+    void onPasswordTyped();
+    void openPasswordDialogLink();
     // The password dialog has closed; changed tells whether it stored a new password.
     void passwordDialogClosed(bool changed);
 
@@ -35,10 +35,10 @@ private:
 
     SettingsRecord& record_;
     SettingsStore& store_;
-    QLabel* Label21_;
-    QLineEdit* pass_;
-    QLabel* Label22_;
-    QPushButton* LOCK_B_;
-    QWidget* lock_ran_;
-    QWidget* lstShedule_;
+    QLabel* console_;
+    QLineEdit* passwordEntry_;
+    QLabel* passwordChangeLink_;
+    QPushButton* lockButton_;
+    QWidget* lockLamp_;
+    QWidget* noteList_;
 };

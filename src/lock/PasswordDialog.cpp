@@ -76,20 +76,20 @@ PasswordDialog::PasswordDialog(SettingsRecord& record, SettingsStore& store, Dia
     create();  // the layer is set on the native window
 
     buildControls(this, controls());
-    OldPass_ = control<QLineEdit>(this, "oldPassword");
-    NewPass1_ = control<QLineEdit>(this, "newPassword");
-    NewPass2_ = control<QLineEdit>(this, "confirmPassword");
-    PWC_OK_ = control<QPushButton>(this, "changePasswordButton");
-    for (QLineEdit* box : {OldPass_, NewPass1_, NewPass2_}) PasswordBox::setUp(box);
-    for (QWidget* off : std::initializer_list<QWidget*>{NewPass1_, NewPass2_, PWC_OK_})
+    oldPassword_ = control<QLineEdit>(this, "oldPassword");
+    newPassword_ = control<QLineEdit>(this, "newPassword");
+    confirmPassword_ = control<QLineEdit>(this, "confirmPassword");
+    changeButton_ = control<QPushButton>(this, "changePasswordButton");
+    for (QLineEdit* box : {oldPassword_, newPassword_, confirmPassword_}) PasswordBox::setUp(box);
+    for (QWidget* off : std::initializer_list<QWidget*>{newPassword_, confirmPassword_, changeButton_})
         off->setEnabled(false);
 
-    connect(OldPass_, &QLineEdit::textChanged, this, &PasswordDialog::OldPass_Change);
-    connect(NewPass1_, &QLineEdit::textChanged, this, &PasswordDialog::NewPass1_Change);
-    connect(NewPass2_, &QLineEdit::textChanged, this, &PasswordDialog::NewPass2_Change);
-    connect(PWC_OK_, &QPushButton::clicked, this, &PasswordDialog::PWC_OK_Click);
+    connect(oldPassword_, &QLineEdit::textChanged, this, &PasswordDialog::onOldPasswordTyped);
+    connect(newPassword_, &QLineEdit::textChanged, this, &PasswordDialog::onNewPasswordTyped);
+    connect(confirmPassword_, &QLineEdit::textChanged, this, &PasswordDialog::onConfirmationTyped);
+    connect(changeButton_, &QPushButton::clicked, this, &PasswordDialog::change);
     connect(control<QPushButton>(this, "cancelPasswordButton"), &QPushButton::clicked, this,
-            &PasswordDialog::PWC_Cancel_Click);
+            &PasswordDialog::cancelChange);
 }
 
 // Set on the native window: changing the widget's flag would create that window anew.
@@ -97,52 +97,52 @@ void PasswordDialog::keepOnTop(bool onTop) {
     windowHandle()->setFlag(Qt::WindowStaysOnTopHint, onTop);
 }
 
-void PasswordDialog::Form_Load() {
+void PasswordDialog::load() {
     keepOnTop(true);
     changed_ = false;
     if (!record_.password.isEmpty()) {
-        OldPass_->setFocus();
+        oldPassword_->setFocus();
         return;
     }
-    OldPass_->setEchoMode(QLineEdit::Normal);
-    OldPass_->setText(QStringLiteral("入力不要"));
-    OldPass_->setEnabled(false);
-    NewPass1_->setEnabled(true);
-    NewPass2_->setEnabled(true);
-    NewPass1_->setFocus();
+    oldPassword_->setEchoMode(QLineEdit::Normal);
+    oldPassword_->setText(QStringLiteral("入力不要"));
+    oldPassword_->setEnabled(false);
+    newPassword_->setEnabled(true);
+    confirmPassword_->setEnabled(true);
+    newPassword_->setFocus();
 }
 
-void PasswordDialog::OldPass_Change() {
-    if (!LockRules::isPassword(OldPass_->text(), record_.password)) return;
-    OldPass_->setEnabled(false);
-    NewPass1_->setEnabled(true);
-    NewPass2_->setEnabled(true);
-    NewPass1_Change();
-    NewPass1_->setFocus();
+void PasswordDialog::onOldPasswordTyped() {
+    if (!LockRules::isPassword(oldPassword_->text(), record_.password)) return;
+    oldPassword_->setEnabled(false);
+    newPassword_->setEnabled(true);
+    confirmPassword_->setEnabled(true);
+    onNewPasswordTyped();
+    newPassword_->setFocus();
 }
 
-void PasswordDialog::NewPass1_Change() {
-    PWC_OK_->setEnabled(true);
-    PWC_OK_->setDefault(true);
+void PasswordDialog::onNewPasswordTyped() {
+    changeButton_->setEnabled(true);
+    changeButton_->setDefault(true);
 }
 
 // The message boxes come above the dialog: it leaves the top layer while they show.
-void PasswordDialog::PWC_OK_Click() {
+void PasswordDialog::change() {
     keepOnTop(false);
-    const QString entered = NewPass1_->text();
+    const QString entered = newPassword_->text();
     if (entered.isEmpty()) {
         refuse(kFillNew);
-        backOnTop(NewPass1_);
-    } else if (NewPass2_->text().isEmpty()) {
+        backOnTop(newPassword_);
+    } else if (confirmPassword_->text().isEmpty()) {
         refuse(kFillConfirm);
-        backOnTop(NewPass2_);
-    } else if (NewPass2_->text() == entered) {
+        backOnTop(confirmPassword_);
+    } else if (confirmPassword_->text() == entered) {
         savePassword(entered);
     } else {
         refuse(kMismatch);
-        NewPass2_->clear();
-        NewPass1_->clear();
-        backOnTop(NewPass1_);
+        confirmPassword_->clear();
+        newPassword_->clear();
+        backOnTop(newPassword_);
     }
 }
 
@@ -171,18 +171,18 @@ void PasswordDialog::savePassword(const QString& password) {
 // once it may be pressed.
 void PasswordDialog::setVisible(bool visible) {
     QDialog::setVisible(visible);
-    if (visible && !PWC_OK_->isEnabled()) PWC_OK_->setDefault(false);
+    if (visible && !changeButton_->isEnabled()) changeButton_->setDefault(false);
 }
 
-void PasswordDialog::PWC_Cancel_Click() { close(); }
+void PasswordDialog::cancelChange() { close(); }
 
 // Esc.
-void PasswordDialog::reject() { PWC_Cancel_Click(); }
+void PasswordDialog::reject() { cancelChange(); }
 
 // However the dialog closes: OK, Cancel, Esc or the close box.
 void PasswordDialog::closeEvent(QCloseEvent* event) {
-    Form_Unload();
+    unload();
     event->accept();
 }
 
-void PasswordDialog::Form_Unload() { emit unloaded(changed_); }
+void PasswordDialog::unload() { emit unloaded(changed_); }

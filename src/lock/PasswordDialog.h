@@ -16,12 +16,12 @@ class PasswordDialog : public QDialog {
 public:
     PasswordDialog(SettingsRecord& record, SettingsStore& store, Dialogs& dialogs, QWidget* parent);
 
-    void Form_Load();
-    void OldPass_Change();
-    void NewPass1_Change();
-    void NewPass2_Change() { NewPass1_Change(); }
-    void PWC_OK_Click();
-    void PWC_Cancel_Click();
+    void load();
+    void onOldPasswordTyped();
+    void onNewPasswordTyped();
+    void onConfirmationTyped() { onNewPasswordTyped(); }
+    void change();
+    void cancelChange();
     void setVisible(bool visible) override;
 
 signals:
@@ -36,14 +36,14 @@ private:
     void refuse(const QString& text);
     void backOnTop(QLineEdit* focus);
     void savePassword(const QString& password);
-    void Form_Unload();
+    void unload();
 
     SettingsRecord& record_;
     SettingsStore& store_;
     Dialogs& dialogs_;
-    QLineEdit* OldPass_;
-    QLineEdit* NewPass1_;
-    QLineEdit* NewPass2_;
-    QPushButton* PWC_OK_;
+    QLineEdit* oldPassword_;
+    QLineEdit* newPassword_;
+    QLineEdit* confirmPassword_;
+    QPushButton* changeButton_;
     bool changed_ = false;
 };

@@ -33,13 +33,13 @@ CalendarPage::CalendarPage(QWidget* window, CalendarState& state, SettingsRecord
       record_(record),
       store_(store),
       clock_(clock),
-      dateWIN_(control<QLabel>(window, "monthPanel")),
-      Label1_(control<QLabel>(window, "selectedDateLabel")),
-      OPENCheck1_(control<QCheckBox>(window, "greetingOffCheck")) {
+      monthPanel_(control<QLabel>(window, "monthPanel")),
+      selectedDateLabel_(control<QLabel>(window, "selectedDateLabel")),
+      greetingOffCheck_(control<QCheckBox>(window, "greetingOffCheck")) {
     for (int i = 1; i <= MonthLayout::kCells; ++i)
-        cmdDate_[i] = control<QLabel>(window, indexed("dateCell", i));
-    for (int i = 1; i <= 12; ++i) cmdMonth_[i] = control<QLabel>(window, indexed("monthButton", i));
-    for (int i = 0; i < 3; ++i) cmdYear_[i] = control<QLabel>(window, indexed("yearButton", i));
+        cells_[i] = control<QLabel>(window, indexed("dateCell", i));
+    for (int i = 1; i <= 12; ++i) monthButtons_[i] = control<QLabel>(window, indexed("monthButton", i));
+    for (int i = 0; i < 3; ++i) yearButtons_[i] = control<QLabel>(window, indexed("yearButton", i));
     CalendarLayout::createDateColourMenu(window);
     colours_ = std::make_unique<DateColours>(window, state, record, store, dialogs);
     notes_ = std::make_unique<ScheduleNotes>(window, state, store, dialogs, *colours_,
@@ -48,9 +48,9 @@ CalendarPage::CalendarPage(QWidget* window, CalendarState& state, SettingsRecord
             &CalendarPage::recolourKeepingSelection);
     connect(notes_.get(), &ScheduleNotes::saved, this, &CalendarPage::recolourKeepingSelection);
     blink_.setInterval(kBlinkMs);
-    connect(&blink_, &QTimer::timeout, this, &CalendarPage::Timer1_Timer);
-    cmdDate_[1]->parentWidget()->installEventFilter(this);  // the tab's page: shown or hidden
-    connect(OPENCheck1_, &QCheckBox::toggled, this, &CalendarPage::OPENCheck1_Click);
+    connect(&blink_, &QTimer::timeout, this, &CalendarPage::blink);
+    cells_[1]->parentWidget()->installEventFilter(this);  // the tab's page: shown or hidden
+    connect(greetingOffCheck_, &QCheckBox::toggled, this, &CalendarPage::onGreetingChoiceChanged);
     connectLabels();
 }
 
@@ -63,7 +63,7 @@ void CalendarPage::setBlinking(bool on) {
 
 // A blink nobody can see would only wake the program three times a second.
 void CalendarPage::runBlinkTimer() {
-    if (blinking_ && cmdDate_[1]->parentWidget()->isVisible()) blink_.start();
+    if (blinking_ && cells_[1]->parentWidget()->isVisible()) blink_.start();
     else blink_.stop();
 }
 
@@ -74,38 +74,38 @@ bool CalendarPage::eventFilter(QObject*, QEvent* event) {
 
 void CalendarPage::connectLabels() {
     auto* dates = new LabelMouse(this);
-    for (int i = 1; i <= MonthLayout::kCells; ++i) dates->watch(cmdDate_[i], i);
-    connect(dates, &LabelMouse::pressed, this, &CalendarPage::cmdDate_MouseDown);
-    connect(dates, &LabelMouse::doubleClicked, this, &CalendarPage::cmdDate_DblClick);
+    for (int i = 1; i <= MonthLayout::kCells; ++i) dates->watch(cells_[i], i);
+    connect(dates, &LabelMouse::pressed, this, &CalendarPage::onDatePressed);
+    connect(dates, &LabelMouse::doubleClicked, this, &CalendarPage::onDateDoubleClicked);
     auto* years = new LabelMouse(this);
-    for (int i = 0; i < 3; ++i) years->watch(cmdYear_[i], i);
-    connect(years, &LabelMouse::pressed, this, &CalendarPage::cmdYear_MouseDown);
-    connect(years, &LabelMouse::released, this, &CalendarPage::cmdYear_MouseUp);
+    for (int i = 0; i < 3; ++i) years->watch(yearButtons_[i], i);
+    connect(years, &LabelMouse::pressed, this, &CalendarPage::onYearPressed);
+    connect(years, &LabelMouse::released, this, &CalendarPage::onYearReleased);
     auto* months = new LabelMouse(this);
-    for (int i = 1; i <= 12; ++i) months->watch(cmdMonth_[i], i);
-    connect(months, &LabelMouse::clicked, this, &CalendarPage::cmdMonth_Click);
+    for (int i = 1; i <= 12; ++i) months->watch(monthButtons_[i], i);
+    connect(months, &LabelMouse::clicked, this, &CalendarPage::showMonthOf);
 }
 
 QDate CalendarPage::today() const { return clock_.now().date(); }
 
-void CalendarPage::OPENCheck1_Click() { emit changed(); }
+void CalendarPage::onGreetingChoiceChanged() { emit changed(); }
 
-void CalendarPage::loadOpenCheck() { OPENCheck1_->setChecked(record_.greetingOff != 0); }
+void CalendarPage::loadGreetingChoice() { greetingOffCheck_->setChecked(record_.greetingOff != 0); }
 
-void CalendarPage::applyOpenCheck() {
-    record_.storeGreetingOff(store_, OPENCheck1_->isChecked());
+void CalendarPage::applyGreetingChoice() {
+    record_.storeGreetingOff(store_, greetingOffCheck_->isChecked());
 }
 
 void CalendarPage::openCalendar() {
     state_.showingCurrentMonth = true;
     state_.blinkPhase = 0;
     state_.firstOfMonth = QDate(state_.shownYear, state_.shownMonth, 1);
-    state_.blinkCell = state_.selectedCell = FillMonth(state_.firstOfMonth);
+    state_.blinkCell = state_.selectedCell = fillMonth(state_.firstOfMonth);
 }
 
 void CalendarPage::afterShow() {
     setDateCaption();
-    ColourMonthButtons();
+    colourMonthButtons();
 }
 
 void CalendarPage::loadScheduleColour() { colours_->loadScheduleColour(); }
@@ -113,25 +113,25 @@ void CalendarPage::loadScheduleColour() { colours_->loadScheduleColour(); }
 void CalendarPage::disableInputButtons() { notes_->disableInputButtons(); }
 
 void CalendarPage::setDateCaption() {
-    dateWIN_->setText(QStringLiteral("%1年 %2月").arg(state_.shownYear).arg(state_.shownMonth));
+    monthPanel_->setText(QStringLiteral("%1年 %2月").arg(state_.shownYear).arg(state_.shownMonth));
 }
 
 void CalendarPage::showSelectedDate() {
-    Label1_->setText(QStringLiteral("%1/%2/%3")
+    selectedDateLabel_->setText(QStringLiteral("%1/%2/%3")
                          .arg(state_.shownYear)
                          .arg(state_.shownMonth)
                          .arg(state_.selectedDay));
-    notes_->LoadDateNotes();
+    notes_->loadNotes();
 }
 
-int CalendarPage::FillMonth(QDate firstOfMonth) {
-    for (int i = 1; i <= MonthLayout::kCells; ++i) cmdDate_[i]->hide();
+int CalendarPage::fillMonth(QDate firstOfMonth) {
+    for (int i = 1; i <= MonthLayout::kCells; ++i) cells_[i]->hide();
     for (int day = 1; day <= firstOfMonth.daysInMonth(); ++day) {
-        QLabel* cell = cmdDate_[MonthLayout::cellOfDay(firstOfMonth, day)];
+        QLabel* cell = cells_[MonthLayout::cellOfDay(firstOfMonth, day)];
         cell->setText(QString::number(day));
         cell->show();
     }
-    RecolourGrid();
+    recolourGrid();
     const QDate now = today();
     if (state_.showingCurrentMonth && now.year() == state_.shownYear &&
         now.month() == state_.shownMonth) {
@@ -141,49 +141,49 @@ int CalendarPage::FillMonth(QDate firstOfMonth) {
         showSelectedDate();
         return state_.todayCell;
     }
-    Label1_->setText(QStringLiteral("日付を指定してください"));
+    selectedDateLabel_->setText(QStringLiteral("日付を指定してください"));
     setBlinking(false);
     notes_->clear();
     return 0;
 }
 
-void CalendarPage::RecolourGrid() {
+void CalendarPage::recolourGrid() {
     for (int i = 1; i <= MonthLayout::kCells; ++i)
-        setTextColour(cmdDate_[i], MonthLayout::cellColour(i));
+        setTextColour(cells_[i], MonthLayout::cellColour(i));
     for (int i = 1; i <= MonthLayout::kCells; ++i) {
-        if (cmdDate_[i]->isHidden()) continue;
-        const int day = cmdDate_[i]->text().toInt();
-        const QString key = DateSection::DateKey(state_.shownYear, state_.shownMonth, day);
+        if (cells_[i]->isHidden()) continue;
+        const int day = cells_[i]->text().toInt();
+        const QString key = DateSection::dateKey(state_.shownYear, state_.shownMonth, day);
         const int colour = DateSection::colour(store_, key);
         setCellBold(i, false);
-        if (colour != 0) setTextColour(cmdDate_[i], colour);
+        if (colour != 0) setTextColour(cells_[i], colour);
     }
 }
 
 void CalendarPage::recolourKeepingSelection() {
-    RecolourGrid();
+    recolourGrid();
     if (state_.selectedCell != 0) setCellBold(state_.selectedCell, true);
 }
 
-void CalendarPage::UpdateCurrentMonthFlag() {
+void CalendarPage::updateCurrentMonthFlag() {
     const QDate now = today();
     state_.showingCurrentMonth = now.year() == state_.shownYear && now.month() == state_.shownMonth;
 }
 
-void CalendarPage::ColourMonthButtons() {
-    for (int i = 1; i <= 12; ++i) setTextColour(cmdMonth_[i], kGreen);
+void CalendarPage::colourMonthButtons() {
+    for (int i = 1; i <= 12; ++i) setTextColour(monthButtons_[i], kGreen);
     const int shown = state_.shownMonth;
-    if (shown >= 1 && shown <= 12) setTextColour(cmdMonth_[shown], kLime);
+    if (shown >= 1 && shown <= 12) setTextColour(monthButtons_[shown], kLime);
 }
 
 void CalendarPage::setCellBold(int cell, bool bold) {
     if (cell < 1 || cell > MonthLayout::kCells) return;
-    QFont font = cmdDate_[cell]->font();
+    QFont font = cells_[cell]->font();
     font.setBold(bold);
-    cmdDate_[cell]->setFont(font);
+    cells_[cell]->setFont(font);
 }
 
-void CalendarPage::Timer1_Timer() {
+void CalendarPage::blink() {
     setCellBold(state_.blinkCell, state_.blinkPhase == 0);
     state_.blinkPhase = state_.blinkPhase == 0 ? 1 : 0;
 }
@@ -195,16 +195,16 @@ void CalendarPage::showMonth() {
     state_.firstOfMonth = QDate(state_.shownYear, state_.shownMonth, 1);
     setDateCaption();
     notes_->hideDelete();
-    state_.blinkCell = state_.selectedCell = FillMonth(state_.firstOfMonth);
+    state_.blinkCell = state_.selectedCell = fillMonth(state_.firstOfMonth);
 }
 
-void CalendarPage::cmdYear_MouseDown(int index, Qt::MouseButton button) {
-    setTextColour(cmdYear_[index], kYearPressed);
+void CalendarPage::onYearPressed(int index, Qt::MouseButton button) {
+    setTextColour(yearButtons_[index], kYearPressed);
     const int step = button == Qt::RightButton ? 10 : 1;
-    const QString caption = cmdYear_[index]->text();
+    const QString caption = yearButtons_[index]->text();
     if (caption == QStringLiteral("≪") || caption == QStringLiteral("≫")) {
         state_.shownYear = MonthLayout::stepYear(state_.shownYear, caption == "≪" ? -step : step);
-        UpdateCurrentMonthFlag();
+        updateCurrentMonthFlag();
     } else {  // "■": this year, the same month
         state_.shownYear = today().year();
         state_.showingCurrentMonth = today().month() == state_.shownMonth;
@@ -212,20 +212,20 @@ void CalendarPage::cmdYear_MouseDown(int index, Qt::MouseButton button) {
     showMonth();
 }
 
-void CalendarPage::cmdYear_MouseUp(int index) { setTextColour(cmdYear_[index], kYearAtRest); }
+void CalendarPage::onYearReleased(int index) { setTextColour(yearButtons_[index], kYearAtRest); }
 
-void CalendarPage::cmdMonth_Click(int index) {
-    state_.shownMonth = cmdMonth_[index]->text().toInt();
-    UpdateCurrentMonthFlag();
+void CalendarPage::showMonthOf(int index) {
+    state_.shownMonth = monthButtons_[index]->text().toInt();
+    updateCurrentMonthFlag();
     showMonth();
-    ColourMonthButtons();
+    colourMonthButtons();
 }
 
-void CalendarPage::cmdDate_MouseDown(int index, Qt::MouseButton button, QPoint globalPos) {
-    RecolourGrid();
+void CalendarPage::onDatePressed(int index, Qt::MouseButton button, QPoint globalPos) {
+    recolourGrid();
     state_.selectedCell = index;
     setCellBold(index, true);
-    state_.selectedDay = cmdDate_[index]->text().toInt();
+    state_.selectedDay = cells_[index]->text().toInt();
     showSelectedDate();
     notes_->hideDelete();
     if (button != Qt::LeftButton) {
@@ -239,9 +239,9 @@ void CalendarPage::cmdDate_MouseDown(int index, Qt::MouseButton button, QPoint g
 }
 
 // The press before it has selected the date.
-void CalendarPage::cmdDate_DblClick(int index, Qt::MouseButton button, QPoint globalPos) {
+void CalendarPage::onDateDoubleClicked(int index, Qt::MouseButton button, QPoint globalPos) {
     if (button == Qt::LeftButton)
-        notes_->cmdDate_DblClick();
+        notes_->onDateDoubleClicked();
     else
-        cmdDate_MouseDown(index, button, globalPos);
+        onDatePressed(index, button, globalPos);
 }

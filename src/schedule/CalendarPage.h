@@ -30,25 +30,25 @@ public:
                  std::function<bool()> helpMode);
     ~CalendarPage() override;
 
-    void loadOpenCheck();
-    void applyOpenCheck();
+    void loadGreetingChoice();
+    void applyGreetingChoice();
     void openCalendar();
     void afterShow();
     void loadScheduleColour();
     void disableInputButtons();
 
-    int FillMonth(QDate firstOfMonth);
-    void RecolourGrid();
-    void UpdateCurrentMonthFlag();
-    void ColourMonthButtons();
-    void Timer1_Timer();
+    int fillMonth(QDate firstOfMonth);
+    void recolourGrid();
+    void updateCurrentMonthFlag();
+    void colourMonthButtons();
+    void blink();
     // Whether today blinks; its timer runs only while the calendar tab is on screen.
     bool isBlinking() const { return blinking_; }
 
-    void cmdYear_MouseDown(int index, Qt::MouseButton button);
-    void cmdYear_MouseUp(int index);
-    void cmdMonth_Click(int index);
-    void cmdDate_MouseDown(int index, Qt::MouseButton button, QPoint globalPos);
+    void onYearPressed(int index, Qt::MouseButton button);
+    void onYearReleased(int index);
+    void showMonthOf(int index);
+    void onDatePressed(int index, Qt::MouseButton button, QPoint globalPos);
 
     ScheduleNotes& notes() { return *notes_; }
     DateColours& colours() { return *colours_; }
@@ -62,9 +62,9 @@ protected:
 private:
     void setBlinking(bool on);
     void runBlinkTimer();
-    void OPENCheck1_Click();
+    void onGreetingChoiceChanged();
     void connectLabels();
-    void cmdDate_DblClick(int index, Qt::MouseButton button, QPoint globalPos);
+    void onDateDoubleClicked(int index, Qt::MouseButton button, QPoint globalPos);
     void showMonth();
     void setDateCaption();
     void showSelectedDate();
@@ -76,12 +76,12 @@ private:
     SettingsRecord& record_;
     SettingsStore& store_;
     const Clock& clock_;
-    std::array<QLabel*, 38> cmdDate_{};   // index 0 unused
-    std::array<QLabel*, 13> cmdMonth_{};  // index 0 unused
-    std::array<QLabel*, 3> cmdYear_{};
-    QLabel* dateWIN_;
-    QLabel* Label1_;
-    QCheckBox* OPENCheck1_;
+    std::array<QLabel*, 38> cells_{};   // index 0 unused
+    std::array<QLabel*, 13> monthButtons_{};  // index 0 unused
+    std::array<QLabel*, 3> yearButtons_{};
+    QLabel* monthPanel_;
+    QLabel* selectedDateLabel_;
+    QCheckBox* greetingOffCheck_;
     QTimer blink_;
     bool blinking_ = false;
     std::unique_ptr<DateColours> colours_;

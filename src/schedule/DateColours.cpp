@@ -26,40 +26,40 @@ DateColours::DateColours(QWidget* window, const CalendarState& state, SettingsRe
       record_(record),
       store_(store),
       dialogs_(dialogs),
-      Date_Color_Menu_(control<QMenu>(window, "dateColourMenu")),
-      Color_Change_label_(control<QLabel>(window, "scheduleColourLabel")) {
+      menu_(control<QMenu>(window, "dateColourMenu")),
+      scheduleColourLabel_(control<QLabel>(window, "scheduleColourLabel")) {
     const std::pair<const char*, void (DateColours::*)()> items[] = {
-        {"dateColourAction", &DateColours::Date_Color_Click},
-        {"chooseDateColourAction", &DateColours::Date_Color_Change_Click},
-        {"defaultDateColourAction", &DateColours::Date_Color_Default_Click},
+        {"dateColourAction", &DateColours::giveDateColour},
+        {"chooseDateColourAction", &DateColours::chooseDateColour},
+        {"defaultDateColourAction", &DateColours::restoreWeekdayColour},
     };
     for (const auto& [name, handler] : items)
-        connect(control<QAction>(Date_Color_Menu_, name), &QAction::triggered, this, handler);
-    Color_Change_label_->setCursor(Qt::PointingHandCursor);
+        connect(control<QAction>(menu_, name), &QAction::triggered, this, handler);
+    scheduleColourLabel_->setCursor(Qt::PointingHandCursor);
     auto* mouse = new LabelMouse(this);
-    mouse->watch(Color_Change_label_, 0);
-    connect(mouse, &LabelMouse::clicked, this, &DateColours::Color_Change_label_Click);
+    mouse->watch(scheduleColourLabel_, 0);
+    connect(mouse, &LabelMouse::clicked, this, &DateColours::chooseScheduleColour);
 }
 
 void DateColours::loadScheduleColour() {
     if (DateSection::isColour(record_.scheduleColour))
-        setTextColour(Color_Change_label_, record_.scheduleColour);
+        setTextColour(scheduleColourLabel_, record_.scheduleColour);
 }
 
-int DateColours::scheduleColour() const { return textColour(Color_Change_label_); }
+int DateColours::scheduleColour() const { return textColour(scheduleColourLabel_); }
 
 QLabel* DateColours::selectedCell() const {
     return control<QLabel>(window_, LayoutTable::indexed("dateCell", state_.selectedCell));
 }
 
 QString DateColours::selectedKey() const {
-    return DateSection::DateKey(state_.shownYear, state_.shownMonth, state_.selectedDay);
+    return DateSection::dateKey(state_.shownYear, state_.shownMonth, state_.selectedDay);
 }
 
 void DateColours::preview(QPoint globalPos) {
     savedColour_ = textColour(selectedCell());
     setTextColour(selectedCell(), record_.dateColour);
-    Date_Color_Menu_->popup(globalPos);
+    menu_->popup(globalPos);
 }
 
 int DateColours::askColour() {
@@ -71,7 +71,7 @@ int DateColours::askColour() {
     return colour;
 }
 
-void DateColours::Date_Color_Click() {
+void DateColours::giveDateColour() {
     const QString key = selectedKey();
     if (DateSection::hasNotes(store_, key)) {
         dialogs_.beep();
@@ -85,7 +85,7 @@ void DateColours::Date_Color_Click() {
     store_.save(key, "Color", QString::number(record_.dateColour));
 }
 
-void DateColours::Date_Color_Change_Click() {
+void DateColours::chooseDateColour() {
     const int colour = askColour();
     if (colour == 0) {
         setTextColour(selectedCell(), savedColour_);
@@ -93,10 +93,10 @@ void DateColours::Date_Color_Change_Click() {
     }
     const SettingsStore::Action oneReport(store_);  // the date colour and the date's colour
     record_.storeDateColour(store_, colour);
-    Date_Color_Click();
+    giveDateColour();
 }
 
-void DateColours::Date_Color_Default_Click() {
+void DateColours::restoreWeekdayColour() {
     const QString key = selectedKey();
     if (!store_.get(key, "Color", "").isEmpty()) {
         if (!DateSection::hasNotes(store_, key)) {
@@ -112,9 +112,9 @@ void DateColours::Date_Color_Default_Click() {
     emit recolourRequested();
 }
 
-void DateColours::Color_Change_label_Click() {
+void DateColours::chooseScheduleColour() {
     const int colour = askColour();
     if (colour == 0) return;
-    setTextColour(Color_Change_label_, colour);
+    setTextColour(scheduleColourLabel_, colour);
     record_.storeScheduleColour(store_, colour);
 }

@@ -24,10 +24,10 @@ public:
     // Shows the date colour on the selected cell and offers the menu at the mouse.
     void preview(QPoint globalPos);
 
-    void Date_Color_Click();
-    void Date_Color_Change_Click();
-    void Date_Color_Default_Click();
-    void Color_Change_label_Click();
+    void giveDateColour();
+    void chooseDateColour();
+    void restoreWeekdayColour();
+    void chooseScheduleColour();
 
 signals:
     // The grid should take its colours from the store again.
@@ -44,7 +44,7 @@ private:
     SettingsRecord& record_;
     SettingsStore& store_;
     Dialogs& dialogs_;
-    QMenu* Date_Color_Menu_;
-    QLabel* Color_Change_label_;
+    QMenu* menu_;
+    QLabel* scheduleColourLabel_;
     int savedColour_ = 0;
 };

@@ -21,20 +21,20 @@ public:
     ScheduleNotes(QWidget* window, const CalendarState& state, SettingsStore& store,
                   Dialogs& dialogs, const DateColours& colours, std::function<bool()> helpMode);
 
-    void LoadDateNotes();
+    void loadNotes();
     // No date is selected: nothing to list.
     void clear();
     void hideDelete();
     void disableInputButtons();
 
-    void cmdDate_DblClick();
-    void tuikaButton_Click();
-    void sakujoBotton_Click();
-    void lstShedule_Click();
-    void memoINtext_Change();
-    void hei_Button_Click();
-    void lstShedule_MouseMove();
-    void memoINtext_MouseMove();
+    void onDateDoubleClicked();
+    void addNote();
+    void deleteNote();
+    void onNoteClicked();
+    void onNoteTyped();
+    void endInput();
+    void showListHelp();
+    void showInputHelp();
 
 signals:
     // The settings window shows or hides the input area below its tabs.
@@ -48,7 +48,7 @@ protected:
 private:
     QString selectedKey() const;
     QList<QByteArray> listedNotes() const;
-    bool SaveDateNotes(const QList<QByteArray>& notes, const QByteArray& colour);
+    bool saveNotes(const QList<QByteArray>& notes, const QByteArray& colour);
 
     QWidget* window_;
     const CalendarState& state_;
@@ -56,9 +56,9 @@ private:
     Dialogs& dialogs_;
     const DateColours& colours_;
     std::function<bool()> helpMode_;
-    QListWidget* lstShedule_;
-    QPushButton* sakujoBotton_;
-    QPushButton* tuikaButton_;
-    QPushButton* hei_Button_;
-    QLineEdit* memoINtext_;
+    QListWidget* noteList_;
+    QPushButton* deleteButton_;
+    QPushButton* addButton_;
+    QPushButton* endInputButton_;
+    QLineEdit* noteInput_;
 };

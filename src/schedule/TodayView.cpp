@@ -64,62 +64,62 @@ TodayView::TodayView(const Clock& clock, SettingsStore& store, SettingsRecord& r
     move(screens.primaryScreen().center() - rect().center());
 
     buildControls(this, controls());
-    Label1_ = control<QLabel>(this, "greetingTitle");
-    ListView1_ = control<QListWidget>(this, "greetingNotes");
-    OPENCheck2_ = control<QCheckBox>(this, "greetingDialogOffCheck");
-    Command1_ = control<QPushButton>(this, "closeGreetingButton");
-    Image1_ = control<QLabel>(this, "greetingLogo");
+    title_ = control<QLabel>(this, "greetingTitle");
+    notes_ = control<QListWidget>(this, "greetingNotes");
+    greetingOffCheck_ = control<QCheckBox>(this, "greetingDialogOffCheck");
+    closeButton_ = control<QPushButton>(this, "closeGreetingButton");
+    logo_ = control<QLabel>(this, "greetingLogo");
     // Drawn for the screen's pixels, so that it stays sharp when the desktop is scaled.
     QPixmap logo = VersionPictures::logo(kLogo * devicePixelRatioF());
     logo.setDevicePixelRatio(devicePixelRatioF());
-    Image1_->setPixmap(logo);
-    ListView1_->setEnabled(false);
-    ListView1_->setTextElideMode(Qt::ElideRight);
-    ListView1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Command1_->setDefault(true);
+    logo_->setPixmap(logo);
+    notes_->setEnabled(false);
+    notes_->setTextElideMode(Qt::ElideRight);
+    notes_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    closeButton_->setDefault(true);
 
-    Timer1_.setInterval(kTickMs);
-    connect(&Timer1_, &QTimer::timeout, this, &TodayView::Timer1_Timer);
-    connect(OPENCheck2_, &QCheckBox::toggled, this, &TodayView::OPENCheck2_Click);
-    connect(Command1_, &QPushButton::clicked, this, &TodayView::Command1_Click);
+    slideTimer_.setInterval(kTickMs);
+    connect(&slideTimer_, &QTimer::timeout, this, &TodayView::slideStep);
+    connect(greetingOffCheck_, &QCheckBox::toggled, this, &TodayView::onGreetingOffChanged);
+    connect(closeButton_, &QPushButton::clicked, this, &TodayView::closeGreeting);
 }
 
-void TodayView::Form_Load() {
+void TodayView::load() {
     const QDate today = clock_.now().date();
     const QString key =
-        DateSection::DateKey(calendar_.shownYear, calendar_.shownMonth, calendar_.selectedDay);
-    Label1_->setText(QStringLiteral("%1年 %2月%3日 今日の予定です！")
+        DateSection::dateKey(calendar_.shownYear, calendar_.shownMonth, calendar_.selectedDay);
+    title_->setText(QStringLiteral("%1年 %2月%3日 今日の予定です！")
                          .arg(today.year())
                          .arg(today.month())
                          .arg(today.day()));
     animation_ = TodayAnimation{};
     if (record_.lockState == 1) {
-        ListView1_->hide();
-        Label1_->setText(QStringLiteral("LOCKされているためスケジュールを表示できません"));
+        notes_->hide();
+        title_->setText(QStringLiteral("LOCKされているためスケジュールを表示できません"));
     }
-    ListView1_->addItems(DateSection::LoadDateNotes(store_, key));
+    notes_->addItems(DateSection::loadNotes(store_, key));
     // The title sizes to its text and ends left of the close button, which would hide its end.
-    Label1_->adjustSize();
-    Label1_->move(qBound(0, px(kButtonAtRest - kGap) - Label1_->width(), Label1_->x()),
-                  Label1_->y());
-    Timer1_.start();
+    title_->adjustSize();
+    title_->move(qBound(0, px(kButtonAtRest - kGap) - title_->width(), title_->x()),
+                  title_->y());
+    slideTimer_.start();
 }
 
-void TodayView::Timer1_Timer() {
+void TodayView::slideStep() {
     const TodayAnimation::Frame frame = animation_.step();
-    Image1_->move(px(frame.image.x()), px(frame.image.y()));
-    OPENCheck2_->move(px(frame.check.x()), px(frame.check.y()));
-    ListView1_->move(px(frame.listLeft), ListView1_->y());
-    Label1_->move(Label1_->x(), px(frame.titleTop));
-    Command1_->move(px(frame.buttonLeft), Command1_->y());
+    logo_->move(px(frame.image.x()), px(frame.image.y()));
+    greetingOffCheck_->move(px(frame.check.x()), px(frame.check.y()));
+    notes_->move(px(frame.listLeft), notes_->y());
+    title_->move(title_->x(), px(frame.titleTop));
+    closeButton_->move(px(frame.buttonLeft), closeButton_->y());
     if (frame.atRest) {
-        Timer1_.stop();
-        ListView1_->setEnabled(true);
+        slideTimer_.stop();
+        notes_->setEnabled(true);
     }
 }
 
-void TodayView::OPENCheck2_Click(bool checked) {
+void TodayView::onGreetingOffChanged(bool checked) {
     record_.storeGreetingOff(store_, checked);
 }
 
-void TodayView::Command1_Click() { close(); }
+void TodayView::closeGreeting() { close(); }

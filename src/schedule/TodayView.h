@@ -23,23 +23,23 @@ public:
     TodayView(const Clock& clock, SettingsStore& store, SettingsRecord& record,
               const CalendarState& calendar, const ScreenMetrics& screens);
 
-    void Form_Load();
-    void Timer1_Timer();
-    bool isAnimating() const { return Timer1_.isActive(); }
+    void load();
+    void slideStep();
+    bool isAnimating() const { return slideTimer_.isActive(); }
 
 private:
-    void OPENCheck2_Click(bool checked);
-    void Command1_Click();
+    void onGreetingOffChanged(bool checked);
+    void closeGreeting();
 
     const Clock& clock_;
     SettingsStore& store_;
     SettingsRecord& record_;
     const CalendarState& calendar_;
-    QLabel* Label1_;
-    QListWidget* ListView1_;
-    QCheckBox* OPENCheck2_;
-    QPushButton* Command1_;
-    QLabel* Image1_;
-    QTimer Timer1_;
+    QLabel* title_;
+    QListWidget* notes_;
+    QCheckBox* greetingOffCheck_;
+    QPushButton* closeButton_;
+    QLabel* logo_;
+    QTimer slideTimer_;
     TodayAnimation animation_;
 };

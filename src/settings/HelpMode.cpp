@@ -33,17 +33,17 @@ std::vector<std::pair<QString, QString>> helpTips() {
 }  // namespace
 
 HelpMode::HelpMode(QWidget* window, LockPanel& panel)
-    : panel_(panel), help_ran_(control<QWidget>(window, "helpLamp")) {
+    : panel_(panel), helpLamp_(control<QWidget>(window, "helpLamp")) {
     for (const auto& [name, tip] : helpTips())
         tips_.push_back({control<QWidget>(window, name), tip});
     connect(control<QPushButton>(window, "helpButton"), &QPushButton::clicked, this,
-            &HelpMode::HELP_Click);
+            &HelpMode::toggle);
 }
 
 // The panel is left alone while it asks for the password.
-void HelpMode::HELP_Click() {
+void HelpMode::toggle() {
     const bool on = flag_ == 0;
-    setLamp(help_ran_, on);
+    setLamp(helpLamp_, on);
     for (const auto& [control, tip] : tips_) control->setToolTip(on ? tip : QString());
     if (!panel_.isPasswordRequestOpen()) panel_.showMessage(on ? kHoverForHelp : QString());
     flag_ = on ? 1 : 0;

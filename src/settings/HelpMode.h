@@ -17,12 +17,12 @@ public:
     HelpMode(QWidget* window, LockPanel& panel);
 
     void reset() { flag_ = 0; }
-    void HELP_Click();
+    void toggle();
     bool isOn() const { return flag_ != 0; }
 
 private:
     LockPanel& panel_;
-    QWidget* help_ran_;
+    QWidget* helpLamp_;
     std::vector<std::pair<QWidget*, QString>> tips_;
     int flag_ = 0;
 };

@@ -45,9 +45,9 @@ SettingsWindow::SettingsWindow(const Platform& os, SettingsStore& store, Setting
     setPalette(black);
     setFixedSize(px(SettingsLayout::kWindowWidth), px(SettingsLayout::kWindowHeight));
 
-    SSTab1_ = new TabStrip(SettingsLayout::tabCaptions(), 3, this);
-    SSTab1_->setObjectName("tabs");
-    SSTab1_->setGeometry(pxRect(0, 0, SettingsLayout::kTabWidth, SettingsLayout::kTabHeight));
+    tabs_ = new TabStrip(SettingsLayout::tabCaptions(), 3, this);
+    tabs_->setObjectName("tabs");
+    tabs_->setGeometry(pxRect(0, 0, SettingsLayout::kTabWidth, SettingsLayout::kTabHeight));
     // The pages take the desktop's own colours, not the window's black: every role is set
     // explicitly, since a palette equal to the inherited one would not override it.
     QPalette desktop;
@@ -58,20 +58,20 @@ SettingsWindow::SettingsWindow(const Platform& os, SettingsStore& store, Setting
             desktop.setColor(group, r, standard.color(group, r));
         }
     }
-    SSTab1_->setPalette(desktop);
+    tabs_->setPalette(desktop);
     for (int tab = 0; tab < SettingsLayout::kTabCount; ++tab)
-        buildControls(SSTab1_->page(tab), SettingsLayout::page(tab));
+        buildControls(tabs_->page(tab), SettingsLayout::page(tab));
     buildControls(this, SettingsLayout::frame());
-    SSTab1_->lower();
+    tabs_->lower();
 
     auto* ok = control<QPushButton>(this, "okButton");
     auto* cancel = control<QPushButton>(this, "cancelButton");
-    Save_ = control<QPushButton>(this, "applyButton");
+    applyButton_ = control<QPushButton>(this, "applyButton");
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &SettingsWindow::OK_Click);
-    connect(cancel, &QPushButton::clicked, this, &SettingsWindow::Cancel_Click);
-    connect(Save_, &QPushButton::clicked, this, &SettingsWindow::Save_Click);
-    connect(SSTab1_, &TabStrip::currentChanged, this, &SettingsWindow::SSTab1_Click);
+    connect(ok, &QPushButton::clicked, this, &SettingsWindow::applyAndClose);
+    connect(cancel, &QPushButton::clicked, this, &SettingsWindow::cancel);
+    connect(applyButton_, &QPushButton::clicked, this, &SettingsWindow::apply);
+    connect(tabs_, &TabStrip::currentChanged, this, &SettingsWindow::onTabChanged);
 
     createPages();
 }
@@ -97,7 +97,7 @@ void SettingsWindow::createPages() {
     connect(alarms_.get(), &AlarmPage::changed, this, &SettingsWindow::enableApply);
     connect(custom_.get(), &CustomPage::changed, this, &SettingsWindow::enableApply);
     connect(calendar_.get(), &CalendarPage::changed, this, &SettingsWindow::enableApply);
-    connect(version_.get(), &VersionPage::quitRequested, this, &SettingsWindow::Quit_Click);
+    connect(version_.get(), &VersionPage::quitRequested, this, &SettingsWindow::quit);
     connect(&calendar_->notes(), &ScheduleNotes::inputAreaRequested, this,
             &SettingsWindow::showInputArea);
     connect(lock_.get(), &LockPanel::passwordDialogRequested, this,
@@ -119,11 +119,11 @@ void SettingsWindow::passOnClockPreviews() {
 
 SettingsWindow::~SettingsWindow() = default;
 
-void SettingsWindow::enableApply() { Save_->setEnabled(true); }
+void SettingsWindow::enableApply() { applyButton_->setEnabled(true); }
 
-void SettingsWindow::Form_Load(QPoint clockPlaceTwips) {
+void SettingsWindow::load(QPoint clockPlaceTwips) {
     help_->reset();
-    SSTab1_->setCurrentIndex(store_.read(Keys::settingsTab));
+    tabs_->setCurrentIndex(store_.read(Keys::settingsTab));
     placeWindow();
     tempFiles_->listTempFiles();
     version_->loadStartupChoice();
@@ -137,14 +137,14 @@ void SettingsWindow::Form_Load(QPoint clockPlaceTwips) {
     clockDisplay_->enableExitButtonTypes();
     clockDisplay_->loadColours();
     custom_->enableByChecks();
-    lock_->Form_Load();
-    calendar_->loadOpenCheck();
+    lock_->load();
+    calendar_->loadGreetingChoice();
     calendar_->openCalendar();
     show();
     calendar_->afterShow();
     calendar_->loadScheduleColour();
     tempFiles_->loadBootCleanup();
-    Save_->setEnabled(false);
+    applyButton_->setEnabled(false);
     emit loaded();
 }
 
@@ -153,7 +153,7 @@ void SettingsWindow::Form_Load(QPoint clockPlaceTwips) {
 void SettingsWindow::openPasswordDialog() {
     auto* dialog = new PasswordDialog(record_, store_, os_.dialogs, this);
     connect(dialog, &PasswordDialog::unloaded, lock_.get(), &LockPanel::passwordDialogClosed);
-    dialog->Form_Load();
+    dialog->load();
     dialog->show();
     dialog->activateWindow();
 }
@@ -183,7 +183,7 @@ void SettingsWindow::moveEvent(QMoveEvent* event) {
     if (fitted != frame.topLeft()) windowHandle()->setFramePosition(fitted);
 }
 
-void SettingsWindow::Save_Click() {
+void SettingsWindow::apply() {
     const SettingsStore::Action apply(store_);
     emit applying();
     clockDisplay_->applyPosition();
@@ -192,44 +192,44 @@ void SettingsWindow::Save_Click() {
     custom_->applyActions();
     custom_->applyLaunch();
     clockDisplay_->applyAppearance();
-    calendar_->applyOpenCheck();
+    calendar_->applyGreetingChoice();
     version_->applyStartupChoice();
     // What could not be stored stays on the pages, ready for another Apply.
-    Save_->setEnabled(apply.failed());
+    applyButton_->setEnabled(apply.failed());
     emit applied();
 }
 
-void SettingsWindow::OK_Click() {
+void SettingsWindow::applyAndClose() {
     const SettingsStore::Action ok(store_);  // Apply and close report as one
-    Save_Click();
+    apply();
     close();
 }
 
-void SettingsWindow::Cancel_Click() { close(); }
+void SettingsWindow::cancel() { close(); }
 
-void SettingsWindow::Quit_Click() {
+void SettingsWindow::quit() {
     quitting_ = true;
     emit quitRequested();
 }
 
-void SettingsWindow::reject() { Cancel_Click(); }
+void SettingsWindow::reject() { cancel(); }
 
 void SettingsWindow::closeEvent(QCloseEvent* event) {
     if (quitting_) return;  // ending the program runs no close handler
-    Form_Unload();
+    unload();
     event->accept();
 }
 
-void SettingsWindow::Form_Unload() {
+void SettingsWindow::unload() {
     SettingsStore& store = store_;
     const SettingsStore::Action close(store);
-    store.write(Keys::settingsTab, SSTab1_->currentIndex());
+    store.write(Keys::settingsTab, tabs_->currentIndex());
     store.write(Keys::settingsTop, Twips{int(qRound64(twips(y())))});
     store.write(Keys::settingsLeft, Twips{int(qRound64(twips(x())))});
     emit closed();
 }
 
-void SettingsWindow::SSTab1_Click() {
+void SettingsWindow::onTabChanged() {
     showInputArea(false);
     calendar_->disableInputButtons();
 }

@@ -28,15 +28,15 @@ public:
     ~SettingsWindow() override;
 
     // clockPlaceTwips: where the clock stands now, which the position sliders start from.
-    void Form_Load(QPoint clockPlaceTwips);
-    void Save_Click();
-    void OK_Click();
-    void Cancel_Click();
-    void Quit_Click();
-    void SSTab1_Click();
+    void load(QPoint clockPlaceTwips);
+    void apply();
+    void applyAndClose();
+    void cancel();
+    void quit();
+    void onTabChanged();
     void showInputArea(bool shown);
 
-    TabStrip& tabs() { return *SSTab1_; }
+    TabStrip& tabs() { return *tabs_; }
     CalendarPage& calendar() { return *calendar_; }
     LockPanel& lock() { return *lock_; }
     HelpMode& help() { return *help_; }
@@ -66,7 +66,7 @@ private:
     void createPages();
     void passOnClockPreviews();
     void enableApply();
-    void Form_Unload();
+    void unload();
     void placeWindow();
     QPoint fittedFramePosition(const QRect& frame) const;
     void openPasswordDialog();
@@ -75,8 +75,8 @@ private:
     SettingsStore& store_;
     SettingsRecord& record_;
     CalendarState& calendarState_;
-    TabStrip* SSTab1_;
-    QPushButton* Save_;
+    TabStrip* tabs_;
+    QPushButton* applyButton_;
     std::unique_ptr<TempFilesPage> tempFiles_;
     std::unique_ptr<ClockDisplayPage> clockDisplay_;
     std::unique_ptr<VersionPage> version_;

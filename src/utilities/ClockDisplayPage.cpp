@@ -26,80 +26,80 @@ ClockDisplayPage::ClockDisplayPage(QWidget* window, SettingsRecord& record, Sett
       dialogs_(dialogs),
       launcher_(launcher),
       screens_(screens),
-      SliderX_(control<QSlider>(window, "leftSlider")),
-      SliderY_(control<QSlider>(window, "topSlider")),
-      TopmostCheck_(control<QCheckBox>(window, "keepInFrontCheck")),
-      tokeiGCheck_(control<QCheckBox>(window, "titleBarColoursCheck")),
-      RQCheck_(control<QCheckBox>(window, "exitControlsCheck")),
-      button_{control<QRadioButton>(window, "exitControlType(0)"),
+      leftSlider_(control<QSlider>(window, "leftSlider")),
+      topSlider_(control<QSlider>(window, "topSlider")),
+      keepInFrontCheck_(control<QCheckBox>(window, "keepInFrontCheck")),
+      coloursCheck_(control<QCheckBox>(window, "titleBarColoursCheck")),
+      exitControlsCheck_(control<QCheckBox>(window, "exitControlsCheck")),
+      exitControlType_{control<QRadioButton>(window, "exitControlType(0)"),
               control<QRadioButton>(window, "exitControlType(1)")},
-      sizelabel_(control<QLabel>(window, "screenSizeLabel")) {
-    SliderX_->setRange(0, 20000);
-    SliderY_->setRange(0, 15000);
-    for (QSlider* slider : {SliderX_, SliderY_}) {
+      screenSizeLabel_(control<QLabel>(window, "screenSizeLabel")) {
+    leftSlider_->setRange(0, 20000);
+    topSlider_->setRange(0, 15000);
+    for (QSlider* slider : {leftSlider_, topSlider_}) {
         slider->setSingleStep(15);
         slider->setPageStep(1500);
     }
-    connect(SliderX_, &QSlider::valueChanged, this, &ClockDisplayPage::SliderX_Scroll);
-    connect(SliderY_, &QSlider::valueChanged, this, &ClockDisplayPage::SliderY_Scroll);
+    connect(leftSlider_, &QSlider::valueChanged, this, &ClockDisplayPage::onLeftSlid);
+    connect(topSlider_, &QSlider::valueChanged, this, &ClockDisplayPage::onTopSlid);
     connect(control<QPushButton>(window, "recommendedPlaceButton"), &QPushButton::clicked, this,
-            &ClockDisplayPage::set_Click);
-    connect(TopmostCheck_, &QCheckBox::toggled, this, &ClockDisplayPage::TopmostCheck_Click);
-    connect(tokeiGCheck_, &QCheckBox::toggled, this, &ClockDisplayPage::tokeiGCheck_Click);
+            &ClockDisplayPage::moveToRecommendedPlace);
+    connect(keepInFrontCheck_, &QCheckBox::toggled, this, &ClockDisplayPage::onKeepInFrontChanged);
+    connect(coloursCheck_, &QCheckBox::toggled, this, &ClockDisplayPage::onColoursChanged);
     connect(control<QPushButton>(window, "dateTimeSettingsButton"), &QPushButton::clicked, this,
-            &ClockDisplayPage::TIMEDATE_Click);
-    connect(RQCheck_, &QCheckBox::toggled, this, &ClockDisplayPage::RQCheck_Click);
+            &ClockDisplayPage::openDateTimeSettings);
+    connect(exitControlsCheck_, &QCheckBox::toggled, this, &ClockDisplayPage::onExitControlsChanged);
     for (int i = 0; i < 2; ++i)
-        connect(button_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) button_Click(i);
+        connect(exitControlType_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) onExitControlTypeChosen(i);
         });
 }
 
 // The sliders take the clock's place as it stands; a place beyond their range is held at the
 // nearest end rather than refused, and the clock is not moved by it.
 void ClockDisplayPage::loadPosition(QPoint clockTwips) {
-    const QSignalBlocker blockX(SliderX_), blockY(SliderY_);
-    SliderX_->setValue(clockTwips.x());
-    SliderY_->setValue(clockTwips.y());
-    TopmostCheck_->setChecked(record_.keptInFront != 0);
+    const QSignalBlocker blockX(leftSlider_), blockY(topSlider_);
+    leftSlider_->setValue(clockTwips.x());
+    topSlider_->setValue(clockTwips.y());
+    keepInFrontCheck_->setChecked(record_.keptInFront != 0);
 }
 
 void ClockDisplayPage::loadScreenSize() {
     screen_ = screens_.primaryScreen().size();
-    sizelabel_->setText(QStringLiteral(" このシステムの画面サイズは %1×%2です。")
+    screenSizeLabel_->setText(QStringLiteral(" このシステムの画面サイズは %1×%2です。")
                             .arg(screen_.width())
                             .arg(screen_.height()));
 }
 
 void ClockDisplayPage::populateExitButtons() {
-    RQCheck_->setChecked(record_.exitControls != 0);
-    button_[record_.exitControlsAsButtons ? 0 : 1]->setChecked(true);
+    exitControlsCheck_->setChecked(record_.exitControls != 0);
+    exitControlType_[record_.exitControlsAsButtons ? 0 : 1]->setChecked(true);
 }
 
 void ClockDisplayPage::enableExitButtonTypes() {
-    for (QRadioButton* option : button_) option->setEnabled(RQCheck_->isChecked());
+    for (QRadioButton* option : exitControlType_) option->setEnabled(exitControlsCheck_->isChecked());
 }
 
-void ClockDisplayPage::loadColours() { tokeiGCheck_->setChecked(record_.titleBarColours == 1); }
+void ClockDisplayPage::loadColours() { coloursCheck_->setChecked(record_.titleBarColours == 1); }
 
-void ClockDisplayPage::SliderX_Scroll() {
-    emit clockLeftMoved(SliderX_->value());
+void ClockDisplayPage::onLeftSlid() {
+    emit clockLeftMoved(leftSlider_->value());
     emit changed();
 }
 
-void ClockDisplayPage::SliderY_Scroll() {
-    emit clockTopMoved(SliderY_->value());
+void ClockDisplayPage::onTopSlid() {
+    emit clockTopMoved(topSlider_->value());
     emit changed();
 }
 
 // The sliders are set here without their scroll handlers: the shift for the exit buttons moves
 // the clock from where it stands, which a slider held at the end of its range does not show.
-void ClockDisplayPage::set_Click() {
-    const QSignalBlocker blockX(SliderX_), blockY(SliderY_);
+void ClockDisplayPage::moveToRecommendedPlace() {
+    const QSignalBlocker blockX(leftSlider_), blockY(topSlider_);
     const std::optional<int> left = Placement::recommendedLeft(screen_.width());
     if (left) {
-        SliderX_->setValue(*left);
-        SliderY_->setValue(Placement::kRecommendedTop);
+        leftSlider_->setValue(*left);
+        topSlider_->setValue(Placement::kRecommendedTop);
         emit clockLeftMoved(*left);
         emit clockTopMoved(Placement::kRecommendedTop);
     } else {
@@ -108,21 +108,21 @@ void ClockDisplayPage::set_Click() {
                                                  "スライドバーで設定してください\r\n"
                                                  "作者に連絡しサポートの要請を！"));
     }
-    if (RQCheck_->isChecked()) {
-        SliderX_->setValue(std::max(0, SliderX_->value() - Placement::kExitButtonsShift));
+    if (exitControlsCheck_->isChecked()) {
+        leftSlider_->setValue(std::max(0, leftSlider_->value() - Placement::kExitButtonsShift));
         emit clockLeftShifted(-Placement::kExitButtonsShift);
     }
     emit changed();
 }
 
-void ClockDisplayPage::TopmostCheck_Click() { emit changed(); }
+void ClockDisplayPage::onKeepInFrontChanged() { emit changed(); }
 
-void ClockDisplayPage::tokeiGCheck_Click() {
+void ClockDisplayPage::onColoursChanged() {
     emit changed();
-    emit clockColoursChanged(tokeiGCheck_->isChecked() ? 1 : 0);
+    emit clockColoursChanged(coloursCheck_->isChecked() ? 1 : 0);
 }
 
-void ClockDisplayPage::TIMEDATE_Click() {
+void ClockDisplayPage::openDateTimeSettings() {
     if (!launcher_.openDateTimePanel()) {
         dialogs_.message(window_,
                          QStringLiteral("日付と時刻を設定するプログラムが見つかりません。"),
@@ -130,26 +130,26 @@ void ClockDisplayPage::TIMEDATE_Click() {
     }
 }
 
-void ClockDisplayPage::RQCheck_Click() {
-    const bool wide = RQCheck_->isChecked();
+void ClockDisplayPage::onExitControlsChanged() {
+    const bool wide = exitControlsCheck_->isChecked();
     emit clockWidthChanged(wide ? Placement::kWideStripWidth : Placement::kStripWidth);
-    for (QRadioButton* option : button_) option->setEnabled(wide);
+    for (QRadioButton* option : exitControlType_) option->setEnabled(wide);
     emit changed();
 }
 
-void ClockDisplayPage::button_Click(int index) {
+void ClockDisplayPage::onExitControlTypeChosen(int index) {
     emit changed();
     emit exitButtonsShown(index == 0);
 }
 
 void ClockDisplayPage::applyPosition() {
-    store_.write(Keys::clockLeft, Twips{SliderX_->value()});
-    store_.write(Keys::clockTop, Twips{SliderY_->value()});
-    store_.write(Keys::keptInFront, TopmostCheck_->isChecked() ? 1 : 0);
+    store_.write(Keys::clockLeft, Twips{leftSlider_->value()});
+    store_.write(Keys::clockTop, Twips{topSlider_->value()});
+    store_.write(Keys::keptInFront, keepInFrontCheck_->isChecked() ? 1 : 0);
 }
 
 void ClockDisplayPage::applyAppearance() {
-    store_.write(Keys::titleBarColours, tokeiGCheck_->isChecked() ? 1 : 0);
-    store_.write(Keys::exitControls, RQCheck_->isChecked() ? 1 : 0);
-    store_.write(Keys::exitControlsAsButtons, button_[0]->isChecked());
+    store_.write(Keys::titleBarColours, coloursCheck_->isChecked() ? 1 : 0);
+    store_.write(Keys::exitControls, exitControlsCheck_->isChecked() ? 1 : 0);
+    store_.write(Keys::exitControlsAsButtons, exitControlType_[0]->isChecked());
 }

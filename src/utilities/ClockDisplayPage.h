@@ -34,7 +34,7 @@ public:
     void applyPosition();
     void applyAppearance();
 
-    void set_Click();
+    void moveToRecommendedPlace();
 
 signals:
     void changed();
@@ -47,13 +47,13 @@ signals:
     void clockColoursChanged(int mode);
 
 private:
-    void SliderX_Scroll();
-    void SliderY_Scroll();
-    void TopmostCheck_Click();
-    void tokeiGCheck_Click();
-    void TIMEDATE_Click();
-    void RQCheck_Click();
-    void button_Click(int index);
+    void onLeftSlid();
+    void onTopSlid();
+    void onKeepInFrontChanged();
+    void onColoursChanged();
+    void openDateTimeSettings();
+    void onExitControlsChanged();
+    void onExitControlTypeChosen(int index);
 
     QWidget* window_;
     SettingsRecord& record_;
@@ -61,12 +61,12 @@ private:
     Dialogs& dialogs_;
     Launcher& launcher_;
     const ScreenMetrics& screens_;
-    QSlider* SliderX_;
-    QSlider* SliderY_;
-    QCheckBox* TopmostCheck_;
-    QCheckBox* tokeiGCheck_;
-    QCheckBox* RQCheck_;
-    std::array<QRadioButton*, 2> button_;
-    QLabel* sizelabel_;
+    QSlider* leftSlider_;
+    QSlider* topSlider_;
+    QCheckBox* keepInFrontCheck_;
+    QCheckBox* coloursCheck_;
+    QCheckBox* exitControlsCheck_;
+    std::array<QRadioButton*, 2> exitControlType_;
+    QLabel* screenSizeLabel_;
     QSize screen_;
 };

@@ -24,81 +24,81 @@ CustomPage::CustomPage(QWidget* window, const SettingsRecord& record, SettingsSt
       store_(store),
       dialogs_(dialogs),
       locations_(locations),
-      saikinCheck_(control<QCheckBox>(window, "clearRecentCheck")),
-      WinCheck_(control<QCheckBox>(window, "powerCheck")),
-      boot_{control<QRadioButton>(window, "powerChoice(0)"), control<QRadioButton>(window, "powerChoice(1)")},
-      kidouCheck_(control<QCheckBox>(window, "launchCheck")),
-      Text3_(control<QLineEdit>(window, "launchCommandBox")),
-      sansyou_b_(control<QPushButton>(window, "browseButton")) {
-    connect(saikinCheck_, &QCheckBox::toggled, this, &CustomPage::saikinCheck_Click);
-    connect(WinCheck_, &QCheckBox::toggled, this, &CustomPage::WinCheck_Click);
-    for (QRadioButton* option : boot_)
-        connect(option, &QRadioButton::toggled, this, &CustomPage::boot_Click);
-    connect(kidouCheck_, &QCheckBox::toggled, this, &CustomPage::kidouCheck_Click);
-    connect(sansyou_b_, &QPushButton::clicked, this, &CustomPage::sansyou_b_Click);
+      clearRecentCheck_(control<QCheckBox>(window, "clearRecentCheck")),
+      powerCheck_(control<QCheckBox>(window, "powerCheck")),
+      powerChoice_{control<QRadioButton>(window, "powerChoice(0)"), control<QRadioButton>(window, "powerChoice(1)")},
+      launchCheck_(control<QCheckBox>(window, "launchCheck")),
+      launchCommand_(control<QLineEdit>(window, "launchCommandBox")),
+      browseButton_(control<QPushButton>(window, "browseButton")) {
+    connect(clearRecentCheck_, &QCheckBox::toggled, this, &CustomPage::onClearRecentChecked);
+    connect(powerCheck_, &QCheckBox::toggled, this, &CustomPage::onPowerChecked);
+    for (QRadioButton* option : powerChoice_)
+        connect(option, &QRadioButton::toggled, this, &CustomPage::onPowerChoiceChosen);
+    connect(launchCheck_, &QCheckBox::toggled, this, &CustomPage::onLaunchChecked);
+    connect(browseButton_, &QPushButton::clicked, this, &CustomPage::browse);
     connect(control<QPushButton>(window, "clearRecentNowButton"), &QPushButton::clicked, this,
-            &CustomPage::saikin_button_Click);
+            &CustomPage::clearRecentNow);
 }
 
 void CustomPage::populate() {
-    saikinCheck_->setChecked(record_.clearRecentOnDoubleClick != 0);
-    WinCheck_->setChecked(record_.powerOnDoubleClick != 0);
-    boot_[record_.restartNotShutDown ? 0 : 1]->setChecked(true);
-    kidouCheck_->setChecked(record_.launchOnDoubleClick != 0);
-    Text3_->setText(record_.launchCommand);
+    clearRecentCheck_->setChecked(record_.clearRecentOnDoubleClick != 0);
+    powerCheck_->setChecked(record_.powerOnDoubleClick != 0);
+    powerChoice_[record_.restartNotShutDown ? 0 : 1]->setChecked(true);
+    launchCheck_->setChecked(record_.launchOnDoubleClick != 0);
+    launchCommand_->setText(record_.launchCommand);
 }
 
-void CustomPage::saikinCheck_Click() { emit changed(); }
+void CustomPage::onClearRecentChecked() { emit changed(); }
 
-void CustomPage::saikin_button_Click() {
+void CustomPage::clearRecentNow() {
     RecentDocuments::report(RecentDocuments::clear(locations_, dialogs_), dialogs_, window_);
 }
 
-void CustomPage::boot_Click(bool selected) {
+void CustomPage::onPowerChoiceChosen(bool selected) {
     if (selected) emit changed();
 }
 
 void CustomPage::enableByChecks() {
-    for (QRadioButton* option : boot_) option->setEnabled(WinCheck_->isChecked());
-    Text3_->setEnabled(kidouCheck_->isChecked());
-    sansyou_b_->setEnabled(kidouCheck_->isChecked());
+    for (QRadioButton* option : powerChoice_) option->setEnabled(powerCheck_->isChecked());
+    launchCommand_->setEnabled(launchCheck_->isChecked());
+    browseButton_->setEnabled(launchCheck_->isChecked());
 }
 
 // Restarting or shutting down ends the program before anything could be launched, so the two
 // double-click actions exclude each other.
-void CustomPage::WinCheck_Click() {
-    const bool on = WinCheck_->isChecked();
-    for (QRadioButton* option : boot_) option->setEnabled(on);
-    if (on) kidouCheck_->setChecked(false);
+void CustomPage::onPowerChecked() {
+    const bool on = powerCheck_->isChecked();
+    for (QRadioButton* option : powerChoice_) option->setEnabled(on);
+    if (on) launchCheck_->setChecked(false);
     emit changed();
 }
 
-void CustomPage::kidouCheck_Click() {
-    const bool on = kidouCheck_->isChecked();
-    Text3_->setEnabled(on);
-    sansyou_b_->setEnabled(on);
-    if (on) WinCheck_->setChecked(false);
+void CustomPage::onLaunchChecked() {
+    const bool on = launchCheck_->isChecked();
+    launchCommand_->setEnabled(on);
+    browseButton_->setEnabled(on);
+    if (on) powerCheck_->setChecked(false);
     emit changed();
 }
 
-void CustomPage::sansyou_b_Click() {
+void CustomPage::browse() {
     emit changed();
     const QString chosen = dialogs_.openFile(window_, locations_.fileDialogFolder());
-    if (!chosen.isEmpty()) Text3_->setText(chosen);
+    if (!chosen.isEmpty()) launchCommand_->setText(chosen);
 }
 
 void CustomPage::applyActions() {
-    store_.write(Keys::clearRecentOnDoubleClick, saikinCheck_->isChecked() ? 1 : 0);
-    store_.write(Keys::powerOnDoubleClick, WinCheck_->isChecked() ? 1 : 0);
-    store_.write(Keys::restartNotShutDown, boot_[0]->isChecked());
+    store_.write(Keys::clearRecentOnDoubleClick, clearRecentCheck_->isChecked() ? 1 : 0);
+    store_.write(Keys::powerOnDoubleClick, powerCheck_->isChecked() ? 1 : 0);
+    store_.write(Keys::restartNotShutDown, powerChoice_[0]->isChecked());
 }
 
 void CustomPage::applyLaunch() {
-    if (kidouCheck_->isChecked() && Text3_->text().isEmpty()) {
+    if (launchCheck_->isChecked() && launchCommand_->text().isEmpty()) {
         dialogs_.beep();
         dialogs_.message(window_, kNoPath);
-        kidouCheck_->setChecked(false);
+        launchCheck_->setChecked(false);
     }
-    store_.write(Keys::launchOnDoubleClick, kidouCheck_->isChecked() ? 1 : 0);
-    store_.write(Keys::launchCommand, Text3_->text());
+    store_.write(Keys::launchOnDoubleClick, launchCheck_->isChecked() ? 1 : 0);
+    store_.write(Keys::launchCommand, launchCommand_->text());
 }

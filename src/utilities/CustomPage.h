@@ -29,22 +29,22 @@ signals:
     void changed();
 
 private:
-    void saikinCheck_Click();
-    void saikin_button_Click();
-    void WinCheck_Click();
-    void boot_Click(bool selected);
-    void kidouCheck_Click();
-    void sansyou_b_Click();
+    void onClearRecentChecked();
+    void clearRecentNow();
+    void onPowerChecked();
+    void onPowerChoiceChosen(bool selected);
+    void onLaunchChecked();
+    void browse();
 
     QWidget* window_;
     const SettingsRecord& record_;
     SettingsStore& store_;
     Dialogs& dialogs_;
     const Locations& locations_;
-    QCheckBox* saikinCheck_;
-    QCheckBox* WinCheck_;
-    std::array<QRadioButton*, 2> boot_;
-    QCheckBox* kidouCheck_;
-    QLineEdit* Text3_;
-    QPushButton* sansyou_b_;
+    QCheckBox* clearRecentCheck_;
+    QCheckBox* powerCheck_;
+    std::array<QRadioButton*, 2> powerChoice_;
+    QCheckBox* launchCheck_;
+    QLineEdit* launchCommand_;
+    QPushButton* browseButton_;
 };

@@ -40,60 +40,60 @@ TempFilesPage::TempFilesPage(QWidget* window, const SettingsRecord& record, Sett
       store_(store),
       locations_(locations),
       dialogs_(dialogs),
-      tmpLabel_(control<QLabel>(window, "tempFilesPanel")),
-      File1_(control<QListWidget>(window, "tempFileList")),
-      ZKTD_Check_(control<QCheckBox>(window, "cleanupAtLoginCheck")) {
-    connect(ZKTD_Check_, &QCheckBox::toggled, this, &TempFilesPage::ZKTD_Check_Click);
+      panel_(control<QLabel>(window, "tempFilesPanel")),
+      fileList_(control<QListWidget>(window, "tempFileList")),
+      cleanupCheck_(control<QCheckBox>(window, "cleanupAtLoginCheck")) {
+    connect(cleanupCheck_, &QCheckBox::toggled, this, &TempFilesPage::onCleanupChoiceChanged);
     auto* deleteT = control<QPushButton>(window, "deleteTempFilesButton");
-    connect(deleteT, &QPushButton::pressed, this, &TempFilesPage::DeleteT_MouseDown);
-    connect(deleteT, &QPushButton::clicked, this, &TempFilesPage::DeleteT_Click);
+    connect(deleteT, &QPushButton::pressed, this, &TempFilesPage::onDeletePressed);
+    connect(deleteT, &QPushButton::clicked, this, &TempFilesPage::deleteListedFiles);
 }
 
 QString TempFilesPage::cleanupProgram() const { return locations_.programFolder() + "/ZKtmpdel"; }
 
 void TempFilesPage::listTempFiles() {
     showList(TempFileCleaner(locations_.tempFolder()).list());
-    tmpLabel_->setText(
-        QStringLiteral("不要なファイル(*.tmp)を %1個 検出しました").arg(File1_->count()));
+    panel_->setText(
+        QStringLiteral("不要なファイル(*.tmp)を %1個 検出しました").arg(fileList_->count()));
 }
 
 // Each row keeps the name's own bytes, by which it is deleted; a name that is not UTF-8 shows
 // with replacement characters.
 void TempFilesPage::showList(const QByteArrayList& names) {
-    File1_->clear();
+    fileList_->clear();
     QStringList shown;
     shown.reserve(names.size());
     for (const QByteArray& name : names) shown << QFile::decodeName(name);
-    File1_->addItems(shown);
-    for (int i = 0; i < File1_->count(); ++i) File1_->item(i)->setData(Qt::UserRole, names[i]);
+    fileList_->addItems(shown);
+    for (int i = 0; i < fileList_->count(); ++i) fileList_->item(i)->setData(Qt::UserRole, names[i]);
 }
 
 // The old count disappears while the button is held.
-void TempFilesPage::DeleteT_MouseDown() { tmpLabel_->clear(); }
+void TempFilesPage::onDeletePressed() { panel_->clear(); }
 
-void TempFilesPage::DeleteT_Click() {
+void TempFilesPage::deleteListedFiles() {
     // Only what the user saw listed is deleted, not what has turned up since; the list then
     // shows what the folder holds, so whatever stayed is counted, whyever it stayed.
     QByteArrayList listed;
-    for (int i = 0; i < File1_->count(); ++i)
-        listed << File1_->item(i)->data(Qt::UserRole).toByteArray();
+    for (int i = 0; i < fileList_->count(); ++i)
+        listed << fileList_->item(i)->data(Qt::UserRole).toByteArray();
     const TempFileCleaner cleaner(locations_.tempFolder());
     cleaner.clean(listed, [this] { dialogs_.beep(); });
     showList(cleaner.list());
-    tmpLabel_->setText(QStringLiteral("次のファイルは現在使用中の為 消去できません！（%1個）")
-                           .arg(File1_->count()));
+    panel_->setText(QStringLiteral("次のファイルは現在使用中の為 消去できません！（%1個）")
+                           .arg(fileList_->count()));
 }
 
 void TempFilesPage::loadBootCleanup() {
     registered_ = record_.cleanupAtLogin;
-    if (registered_) ZKTD_Check_->setChecked(true);
+    if (registered_) cleanupCheck_->setChecked(true);
 }
 
-void TempFilesPage::ZKTD_Check_Click() {
-    if (ZKTD_Check_->isChecked() && !QFileInfo(cleanupProgram()).isFile()) {
+void TempFilesPage::onCleanupChoiceChanged() {
+    if (cleanupCheck_->isChecked() && !QFileInfo(cleanupProgram()).isFile()) {
         dialogs_.beep();
         dialogs_.message(window_, kCleanupMissing, Dialogs::Buttons::Ok, Dialogs::Icon::Warning);
-        ZKTD_Check_->setChecked(false);
+        cleanupCheck_->setChecked(false);
         registerBootCleanup();
     }
     emit changed();
@@ -101,13 +101,13 @@ void TempFilesPage::ZKTD_Check_Click() {
 
 // Only a choice the user changed is written: an entry the desktop switched off stays as it is.
 void TempFilesPage::applyBootCleanup() {
-    ZKTD_Check_Click();
-    if (ZKTD_Check_->isChecked() != registered_) registerBootCleanup();
+    onCleanupChoiceChanged();
+    if (cleanupCheck_->isChecked() != registered_) registerBootCleanup();
 }
 
 void TempFilesPage::registerBootCleanup() {
     const AutostartEntry entry(locations_.autostartFolder(), AutostartEntry::kCleanup);
-    const bool chosen = ZKTD_Check_->isChecked();
+    const bool chosen = cleanupCheck_->isChecked();
     const QString failure = chosen ? entry.write(cleanupProgram()) : entry.remove();
     if (failure.isEmpty()) registered_ = chosen;
     else store_.reportFailure(failure);

@@ -27,9 +27,9 @@ signals:
     void changed();
 
 private:
-    void ZKTD_Check_Click();
-    void DeleteT_MouseDown();
-    void DeleteT_Click();
+    void onCleanupChoiceChanged();
+    void onDeletePressed();
+    void deleteListedFiles();
     void showList(const QByteArrayList& names);
     void registerBootCleanup();
     QString cleanupProgram() const;
@@ -39,8 +39,8 @@ private:
     SettingsStore& store_;
     const Locations& locations_;
     Dialogs& dialogs_;
-    QLabel* tmpLabel_;
-    QListWidget* File1_;
-    QCheckBox* ZKTD_Check_;
+    QLabel* panel_;
+    QListWidget* fileList_;
+    QCheckBox* cleanupCheck_;
     bool registered_ = false;  // what the autostart entry says, as last read or written
 };

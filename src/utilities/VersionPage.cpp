@@ -14,7 +14,7 @@ VersionPage::VersionPage(QWidget* window, const Locations& locations, SettingsSt
     : window_(window),
       locations_(locations),
       store_(store),
-      Option2_{control<QRadioButton>(window, "startWithSession(0)"),
+      startChoice_{control<QRadioButton>(window, "startWithSession(0)"),
                control<QRadioButton>(window, "startWithSession(1)")} {
     auto* logo = control<QLabel>(window, "logo");
     logo->setPixmap(VersionPictures::logo(logo->size()));
@@ -22,9 +22,9 @@ VersionPage::VersionPage(QWidget* window, const Locations& locations, SettingsSt
     emblem->setPixmap(VersionPictures::emblem(emblem->size()));
     connect(control<QPushButton>(window, "quitButton"), &QPushButton::clicked, this,
             &VersionPage::quitRequested);
-    Option2_[0]->setChecked(true);  // the design's choice, before any handler listens
-    for (QRadioButton* option : Option2_)
-        connect(option, &QRadioButton::toggled, this, &VersionPage::Option2_Click);
+    startChoice_[0]->setChecked(true);  // "実行する" until the stored choice is read, unheard
+    for (QRadioButton* option : startChoice_)
+        connect(option, &QRadioButton::toggled, this, &VersionPage::onStartChoiceChanged);
 }
 
 QString VersionPage::versionText() {
@@ -39,16 +39,16 @@ void VersionPage::loadVersion() { control<QLabel>(window_, "versionLabel")->setT
 void VersionPage::loadStartupChoice() {
     startsWithSession_ =
         AutostartEntry(locations_.autostartFolder(), AutostartEntry::kClock).enabled();
-    if (!startsWithSession_) Option2_[1]->setChecked(true);
+    if (!startsWithSession_) startChoice_[1]->setChecked(true);
 }
 
-void VersionPage::Option2_Click(bool selected) {
+void VersionPage::onStartChoiceChanged(bool selected) {
     if (selected) emit changed();
 }
 
 // Only a choice the user changed is written: an entry the desktop switched off stays as it is.
 void VersionPage::applyStartupChoice() {
-    const bool chosen = Option2_[0]->isChecked();
+    const bool chosen = startChoice_[0]->isChecked();
     if (chosen == startsWithSession_) return;
     const AutostartEntry entry(locations_.autostartFolder(), AutostartEntry::kClock);
     const QString failure =

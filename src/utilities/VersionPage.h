@@ -27,11 +27,11 @@ signals:
     void quitRequested();
 
 private:
-    void Option2_Click(bool selected);
+    void onStartChoiceChanged(bool selected);
 
     QWidget* window_;
     const Locations& locations_;
     SettingsStore& store_;
-    std::array<QRadioButton*, 2> Option2_;
+    std::array<QRadioButton*, 2> startChoice_;
     bool startsWithSession_ = false;  // what the autostart entry says, as last read or written
 };

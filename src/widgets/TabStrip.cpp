@@ -63,14 +63,14 @@ TabStrip::TabStrip(const QStringList& captions, int perRow, QWidget* parent)
     const int rows = (int(captions.size()) + perRow - 1) / perRow;
     for (int i = 0; i < captions.size(); ++i) {
         auto* tab = new Tab(this);
-        tab->setObjectName(QStringLiteral("SSTab1.tab(%1)").arg(i));
+        tab->setObjectName(QStringLiteral("tabs.tab(%1)").arg(i));
         tab->setText(captions[i]);
         tab->setCheckable(true);
         tab->setFocusPolicy(Qt::TabFocus);
         tab->setAttribute(Qt::WA_Hover);
         tabs_->addButton(tab, i);
         auto* page = new Page(rows);
-        page->setObjectName(QStringLiteral("SSTab1.page(%1)").arg(i));
+        page->setObjectName(QStringLiteral("tabs.page(%1)").arg(i));
         pages_->addWidget(page);
     }
     tabs_->button(0)->setChecked(true);

@@ -191,7 +191,7 @@ private slots:
         control<QCheckBox>(w, "alarmOn(0)")->setChecked(true);
         control<QLineEdit>(w, "alarmHour(0)")->setText("25");
         f->platform.dialogs.expect("AlarmTime1の時刻の指定が正しくありません。");
-        w->Save_Click();
+        w->apply();
         QCOMPARE(f->stored("ALM", "onoff1"), onoff);
         QCOMPARE(control<QCheckBox>(w, "alarmOn(0)")->isChecked(), onoff == "1");
         tickAt("+0:00:00");

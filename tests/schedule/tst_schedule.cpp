@@ -115,7 +115,7 @@ private slots:
         open();
         CalendarState& state = f->app->calendar();
         state.shownYear = row.fromYear;
-        w->calendar().cmdMonth_Click(row.fromMonth);
+        w->calendar().showMonthOf(row.fromMonth);
         for (const QString& label : row.clicks.split(' ', Qt::SkipEmptyParts))
             click(c(label), row.button);
         QCOMPARE(c("monthPanel")->text(), QString("%1年 %2月").arg(row.year).arg(row.month));
@@ -129,7 +129,7 @@ private slots:
         if (row.clicks.contains("dateCell")) QVERIFY(cell(row.selected)->font().bold());
         if (row.clicks.startsWith("yearButton")) QCOMPARE(textColour(c(row.clicks)), 0xC000C0);
         const bool bold = cell(8)->font().bold();
-        w->calendar().Timer1_Timer();
+        w->calendar().blink();
         if (row.blinking) QCOMPARE(cell(8)->font().bold(), !bold);
         for (int i = 1; row.firstCell && i <= 37; ++i) {
             const bool used = i >= row.firstCell && i <= row.lastCell;
@@ -180,7 +180,7 @@ private slots:
         for (int i = 0; i < row.before.size(); ++i)
             if (row.before[i] != kMissing) f->seed(key, keys[i], row.before[i]);
         open();
-        w->calendar().cmdMonth_Click(row.month);
+        w->calendar().showMonthOf(row.month);
         auto& dialogs = f->platform.dialogs;
         dialogs.colourAnswer = row.picked;
         for (QString text : row.messages.split('|', Qt::SkipEmptyParts)) {
@@ -301,7 +301,7 @@ private slots:
         const QList<QByteArray> versions[] = {{"a", "b", "c"}, {"x", "y"}};
         {
             SettingsStore store(path);
-            DateSection::SaveDateNotes(store, kToday, versions[0], "255");
+            DateSection::saveNotes(store, kToday, versions[0], "255");
         }
         for (int round = 0; round < 5; ++round) {
             const pid_t child = fork();
@@ -309,7 +309,7 @@ private slots:
             if (child == 0) {
                 SettingsStore store(path);
                 for (int i = 0;; ++i)
-                    DateSection::SaveDateNotes(store, kToday, versions[i % 2], "255");
+                    DateSection::saveNotes(store, kToday, versions[i % 2], "255");
             }
             QTest::qSleep(50 + 37 * round);
             kill(child, SIGKILL);
@@ -344,7 +344,7 @@ private slots:
         QCOMPARE(list->isHidden(), lock == "1");
         control<QCheckBox>(view, "greetingDialogOffCheck")->click();
         QCOMPARE(f->stored("set", "OPENCheck"), QString("1"));  // at once, and the window stays
-        for (int i = 0; i < 61; ++i) view->Timer1_Timer();
+        for (int i = 0; i < 61; ++i) view->slideStep();
         QVERIFY(!view->isAnimating() && list->isEnabled());  // the timer stops at rest
         f->app->openSettings();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -262,7 +262,7 @@ private slots:
         f->platform.dialogs.clear();
         QElapsedTimer timer;
         timer.start();
-        f->app->settings()->OK_Click();  // some thirty writes: Apply, then the close
+        f->app->settings()->applyAndClose();  // some thirty writes: Apply, then the close
         QVERIFY(!f->app->store().save("set", "LOCK", "1"));  // an action of its own
         QVERIFY(timer.elapsed() < 5000);  // each action waits about a second, once
         QCOMPARE(f->platform.dialogs.beeps(), 2);

@@ -152,7 +152,7 @@ private slots:
         const int loads = f->app->clockLoads();
         const bool refused = time == "12:00:00";
         if (refused) f->platform.dialogs.expect("AlarmTime2の時刻の指定が正しくありません。");
-        w->Save_Click();
+        w->apply();
         QStringList order = kApplyOrder;
         if (refused) order.removeAll("ALM/ALMTIM2"), order.removeAll("ALM/MSG2");
         QCOMPARE(writes(), order);
@@ -179,7 +179,7 @@ private slots:
         sqlite3_close(db);
         f->platform.dialogs.allowPrefix(UiText::saveFailed);
         c<QCheckBox>("alarmOn(0)")->setChecked(true);
-        w->Save_Click();
+        w->apply();
         QCOMPARE(f->platform.dialogs.beeps(), 1);
         QVERIFY(applyEnabled() && c<QCheckBox>("alarmOn(0)")->isChecked());
         QCOMPARE(f->stored("ALM", "onoff1"), kMissing);
@@ -356,7 +356,7 @@ private slots:
         c<QCheckBox>("launchCheck")->click();
         QVERIFY(c<QLineEdit>("launchCommandBox")->isEnabled());
         f->platform.dialogs.expect(QStringLiteral("実行させたいファイルのフルパスを指定してください。"));
-        w->Save_Click();
+        w->apply();
         QCOMPARE(f->platform.dialogs.beeps(), 1);
         QVERIFY(!c<QCheckBox>("launchCheck")->isChecked());
         QCOMPARE(f->stored("c", "kidou"), QString("0"));
@@ -370,7 +370,7 @@ private slots:
         QVERIFY(!c<QCheckBox>("powerCheck")->isChecked());
         QVERIFY(!c<QRadioButton>("powerChoice(0)")->isEnabled());
         c<QCheckBox>("launchCheck")->click();
-        w->Save_Click();
+        w->apply();
         QCOMPARE(f->stored("c", "Win"), QString("0"));
         QCOMPARE(f->stored("c", "kidouPath"), QString("/usr/bin/xterm"));
     }
@@ -378,13 +378,13 @@ private slots:
     void startupEntryFollowsChoice() {
         open();
         c<QRadioButton>("startWithSession(0)")->click();
-        w->Save_Click();
+        w->apply();
         QCOMPARE(entry(AutostartEntry::kClock).exec(), f->platform.locations.programFolder() + "/ZKTIME");
         c<QRadioButton>("startWithSession(1)")->click();
         QFile::setPermissions(entry(AutostartEntry::kClock).filePath(), QFile::ReadOwner);
-        w->Save_Click();
+        w->apply();
         QVERIFY(!entry(AutostartEntry::kClock).exists());
-        w->Save_Click();  // nothing to remove: no message
+        w->apply();  // nothing to remove: no message
     }
 
     void missingCleanupProgramReportedOnOpen() {
@@ -405,12 +405,12 @@ private slots:
         open();
         c<QCheckBox>("cleanupAtLoginCheck")->click();
         QVERIFY(!entry(AutostartEntry::kCleanup).exists());  // only Apply registers
-        w->Save_Click();
+        w->apply();
         QCOMPARE(entry(AutostartEntry::kCleanup).exec(), program);
         QVERIFY(f->app->record().cleanupAtLogin == 1);
         QVERIFY(QFile::remove(program));  // gone before the next Apply
         f->platform.dialogs.allowPrefix(kCleanupMissing);
-        w->Save_Click();
+        w->apply();
         QCOMPARE(f->platform.dialogs.shown().size(), 1);
         QVERIFY(!entry(AutostartEntry::kCleanup).exists());
         QVERIFY(!c<QCheckBox>("cleanupAtLoginCheck")->isChecked());

@@ -147,7 +147,7 @@ private slots:
         QTEST(button("cleanupAtLoginCheck")->isChecked(), "shownOn");
         if (turned & 1) button(button("startWithSession(0)")->isChecked() ? "startWithSession(1)" : "startWithSession(0)")->click();
         if (turned & 2) button("cleanupAtLoginCheck")->click();
-        f.app->settings()->Save_Click();
+        f.app->settings()->apply();
         QCOMPARE(f.platform.dialogs.shown().size(), entry == "/" ? 1 : 0);
         for (const QString& name : files) {
             QFile file(name);
