@@ -54,21 +54,7 @@ ClockWindow::ClockWindow(const Platform& os, SettingsStore& store, SettingsRecor
     background.setColor(QPalette::Window, SystemColours::activeTitleBar());
     setPalette(background);
 
-    gradient_ = new GradientPicture(this);
-    gradient_->setObjectName("gradient");
-    gradient_->setGeometry(pxRect(0, 0, Placement::kWideStripWidth, Placement::kStripHeight));
-    buildControls(this, ClockLayout::stripControls());
-    date_ = findChild<QLabel*>("date");
-    time_ = findChild<QLabel*>("time");
-    date_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    time_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    // Fixed sizes: a new text then only repaints the label, with no layout pass each second.
-    for (QLabel* label : {date_, time_}) {
-        label->setFixedSize(label->size());
-        setTextColour(label, SystemColours::titleBarText());
-    }
-    time_->installEventFilter(this);
-
+    makeStrip();
     tick_ = new TickScheduler(os_.clock, this);
     connect(tick_, &TickScheduler::tick, this, &ClockWindow::showTime);
     alarmScreen_ = new AlarmScreen(*this, os_, store_, record_);
@@ -83,6 +69,23 @@ ClockWindow::ClockWindow(const Platform& os, SettingsStore& store, SettingsRecor
 }
 
 ClockWindow::~ClockWindow() = default;
+
+// Fixed sizes: a new text then only repaints the label, with no layout pass each second.
+void ClockWindow::makeStrip() {
+    gradient_ = new GradientPicture(this);
+    gradient_->setObjectName("gradient");
+    gradient_->setGeometry(pxRect(0, 0, Placement::kWideStripWidth, Placement::kStripHeight));
+    buildControls(this, ClockLayout::stripControls());
+    date_ = findChild<QLabel*>("date");
+    time_ = findChild<QLabel*>("time");
+    date_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    time_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    for (QLabel* label : {date_, time_}) {
+        label->setFixedSize(label->size());
+        setTextColour(label, SystemColours::titleBarText());
+    }
+    time_->installEventFilter(this);
+}
 
 void ClockWindow::load() {
     record_.load(store_);

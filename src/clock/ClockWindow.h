@@ -62,6 +62,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void makeStrip();
     void makeExitControls();
     void showExitControls();
     void showOnLayer(bool topmost);

@@ -45,11 +45,24 @@ SettingsWindow::SettingsWindow(const Platform& os, SettingsStore& store, Setting
     setPalette(black);
     setFixedSize(px(SettingsLayout::kWindowWidth), px(SettingsLayout::kWindowHeight));
 
+    buildTabs();
+    auto* ok = control<QPushButton>(this, "okButton");
+    auto* cancel = control<QPushButton>(this, "cancelButton");
+    applyButton_ = control<QPushButton>(this, "applyButton");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &SettingsWindow::applyAndClose);
+    connect(cancel, &QPushButton::clicked, this, &SettingsWindow::cancel);
+    connect(applyButton_, &QPushButton::clicked, this, &SettingsWindow::apply);
+    connect(tabs_, &TabStrip::currentChanged, this, &SettingsWindow::onTabChanged);
+    createPages();
+}
+
+// The pages take the desktop's own colours, not the window's black: every role is set
+// explicitly, since a palette equal to the inherited one would not override it.
+void SettingsWindow::buildTabs() {
     tabs_ = new TabStrip(SettingsLayout::tabCaptions(), 3, this);
     tabs_->setObjectName("tabs");
     tabs_->setGeometry(pxRect(0, 0, SettingsLayout::kTabWidth, SettingsLayout::kTabHeight));
-    // The pages take the desktop's own colours, not the window's black: every role is set
-    // explicitly, since a palette equal to the inherited one would not override it.
     QPalette desktop;
     const QPalette standard = QApplication::palette();
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
@@ -63,17 +76,6 @@ SettingsWindow::SettingsWindow(const Platform& os, SettingsStore& store, Setting
         buildControls(tabs_->page(tab), SettingsLayout::page(tab));
     buildControls(this, SettingsLayout::frame());
     tabs_->lower();
-
-    auto* ok = control<QPushButton>(this, "okButton");
-    auto* cancel = control<QPushButton>(this, "cancelButton");
-    applyButton_ = control<QPushButton>(this, "applyButton");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &SettingsWindow::applyAndClose);
-    connect(cancel, &QPushButton::clicked, this, &SettingsWindow::cancel);
-    connect(applyButton_, &QPushButton::clicked, this, &SettingsWindow::apply);
-    connect(tabs_, &TabStrip::currentChanged, this, &SettingsWindow::onTabChanged);
-
-    createPages();
 }
 
 void SettingsWindow::createPages() {

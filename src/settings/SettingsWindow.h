@@ -63,6 +63,7 @@ protected:
     void reject() override;
 
 private:
+    void buildTabs();
     void createPages();
     void passOnClockPreviews();
     void enableApply();

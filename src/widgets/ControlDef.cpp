@@ -75,6 +75,23 @@ QLineEdit* textBox(const QString& text, QWidget* parent) {
     return box;
 }
 
+// The frame's line runs through the middle of its title, and through the middle of a check box
+// heading that stands on its top edge, so the designed positions inside it clear the line.
+QGroupBox* frame(const ControlDef& def, QWidget* parent) {
+    auto* box = new QGroupBox(def.caption, parent);
+    const QString self = "QGroupBox#" + def.name;
+    // A coloured frame is filled up to its top, behind the title as well.
+    const QString back = def.backColour < 0 ? QString()
+                                            : " background-color: " +
+                                                  colourFromBgr(def.backColour).name() +
+                                                  "; background-clip: margin;";
+    box->setStyleSheet(self + " { border: 1px solid palette(mid); border-radius: 2px;"
+                              " margin-top: 0.5em;" + back + " }" +
+                       self + "::title { subcontrol-origin: margin; left: 6px;"
+                              " padding: 0px 2px;" + back + " }");
+    return box;
+}
+
 QWidget* make(const ControlDef& def, QWidget* parent) {
     using Kind = ControlDef::Kind;
     switch (def.kind) {
@@ -90,23 +107,7 @@ QWidget* make(const ControlDef& def, QWidget* parent) {
             return new QCheckBox(def.caption, parent);
         case Kind::Radio: return new QRadioButton(def.caption, parent);
         case Kind::LineEdit: return textBox(def.caption, parent);
-        case Kind::Frame: {
-            // The frame's line runs through the middle of its title, and through the middle of a
-            // check box heading that stands on its top edge, so the designed positions inside it
-            // clear the line.
-            auto* frame = new QGroupBox(def.caption, parent);
-            const QString self = "QGroupBox#" + def.name;
-            // A coloured frame is filled up to its top, behind the title as well.
-            const QString back =
-                def.backColour < 0 ? QString()
-                                    : " background-color: " + colourFromBgr(def.backColour).name() +
-                                          "; background-clip: margin;";
-            frame->setStyleSheet(self + " { border: 1px solid palette(mid); border-radius: 2px;"
-                                        " margin-top: 0.5em;" + back + " }" +
-                                 self + "::title { subcontrol-origin: margin; left: 6px;"
-                                        " padding: 0px 2px;" + back + " }");
-            return frame;
-        }
+        case Kind::Frame: return frame(def, parent);
         case Kind::Slider: return new QSlider(Qt::Horizontal, parent);
         case Kind::List: {
             // Rows of one font are one height; without this every row of a long list would be
