@@ -14,8 +14,8 @@ using namespace LayoutTable;
 // top of an earlier one.
 // clang-format off
 
-// Tab 3: three alarm slots, one frame each. The hour and minute boxes lie on the time caption, whose
-// blanks leave room for them: "[hour] 時 [minute] 分に".
+// Tab 3: three alarm slots, one frame each. The hour and minute boxes lie on the time caption,
+// whose blanks leave room for them: "[hour] 時 [minute] 分に".
 std::vector<ControlDef> build() {
     static const std::array<QString, 3> digit = {"１", "２", "３"};
     std::vector<ControlDef> defs = {

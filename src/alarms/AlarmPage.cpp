@@ -4,12 +4,12 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "platform/Dialogs.h"
-#include "widgets/ControlDef.h"
-#include "widgets/LayoutTable.h"
 #include "core/SettingsRecord.h"
 #include "core/SettingsStore.h"
 #include "core/StoredValue.h"
+#include "platform/Dialogs.h"
+#include "widgets/ControlDef.h"
+#include "widgets/LayoutTable.h"
 
 using LayoutTable::indexed;
 

@@ -5,12 +5,12 @@
 
 #include "app/ProgramIcon.h"
 #include "clock/ClockWindow.h"
+#include "core/SettingsStore.h"
+#include "core/UiText.h"
 #include "platform/Memory.h"
 #include "platform/WindowManager.h"
 #include "schedule/TodayView.h"
-#include "core/SettingsStore.h"
 #include "settings/SettingsWindow.h"
-#include "core/UiText.h"
 
 Application::Application(const Platform& platform)
     : dialogs_(platform.dialogs),
@@ -53,7 +53,8 @@ void Application::loadClock(bool keepCalendarDate) {
     QObject::connect(clock_.get(), &ClockWindow::ringStarted, [this] { dialogs_.hold(); });
     QObject::connect(clock_.get(), &ClockWindow::ringConfirmed, [this] { dialogs_.release(); });
     // The store's full check waits until the clock is on the screen.
-    QObject::connect(clock_.get(), &ClockWindow::firstPainted, [this] { store_->checkInBackground(); });
+    QObject::connect(clock_.get(), &ClockWindow::firstPainted,
+                     [this] { store_->checkInBackground(); });
     clock_->load();
     greeting_.offer();  // once per run: a reload never shows it again
 }
@@ -110,15 +111,13 @@ void Application::connectSettings() {
             if (clock_) preview(*clock_, values...);
         };
     };
-    QObject::connect(window, &SettingsWindow::clockLeftMoved, onClock([](ClockWindow& c, int left) {
-        c.moveTwips(left, c.topTwips());
-    }));
-    QObject::connect(window, &SettingsWindow::clockTopMoved, onClock([](ClockWindow& c, int top) {
-        c.moveTwips(c.leftTwips(), top);
-    }));
+    QObject::connect(window, &SettingsWindow::clockLeftMoved,
+                     onClock([](ClockWindow& c, int left) { c.moveTwips(left, c.topTwips()); }));
+    QObject::connect(window, &SettingsWindow::clockTopMoved,
+                     onClock([](ClockWindow& c, int top) { c.moveTwips(c.leftTwips(), top); }));
     QObject::connect(window, &SettingsWindow::clockLeftShifted, onClock([](ClockWindow& c, int by) {
-        c.moveTwips(c.leftTwips() + by, c.topTwips());
-    }));
+                         c.moveTwips(c.leftTwips() + by, c.topTwips());
+                     }));
     QObject::connect(window, &SettingsWindow::clockWidthChanged,
                      onClock([](ClockWindow& c, int width) { c.setWidthTwips(width); }));
     QObject::connect(window, &SettingsWindow::exitButtonsShown,

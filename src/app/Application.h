@@ -3,12 +3,12 @@
 #include <QPointer>
 #include <memory>
 
-#include "core/AlarmMonitor.h"
 #include "app/DeferringDialogs.h"
-#include "core/GreetingOffer.h"
-#include "platform/Platform.h"
+#include "core/AlarmMonitor.h"
 #include "core/CalendarState.h"
+#include "core/GreetingOffer.h"
 #include "core/SettingsRecord.h"
+#include "platform/Platform.h"
 
 class ClockWindow;
 class SettingsStore;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QtGui/qwindowdefs.h>
+
 #include <QDeadlineTimer>
 #include <QObject>
 #include <QRect>
-#include <QtGui/qwindowdefs.h>
 
 class QLabel;
 class QPushButton;
@@ -19,8 +20,7 @@ struct SettingsRecord;
 class AlarmScreen : public QObject {
     Q_OBJECT
 public:
-    AlarmScreen(QWidget& window, const Platform& os, SettingsStore& store,
-                SettingsRecord& record);
+    AlarmScreen(QWidget& window, const Platform& os, SettingsStore& store, SettingsRecord& record);
 
     // Slot 0 to 2; a one-shot alarm switches itself off.
     void ring(int slot);

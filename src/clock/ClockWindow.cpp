@@ -142,7 +142,8 @@ void ClockWindow::makeExitControls() {
     shutDownButton_ = findChild<QPushButton*>("shutDownButton");
     for (QLabel* label : {restartLabel_, shutDownLabel_}) setTextColour(label, exitLabelColour_);
     mouse_->watchExitLabels(*restartLabel_, *shutDownLabel_);
-    for (QPushButton* button : {restartButton_, shutDownButton_}) button->setFocusPolicy(Qt::NoFocus);
+    for (QPushButton* button : {restartButton_, shutDownButton_})
+        button->setFocusPolicy(Qt::NoFocus);
     connect(restartButton_, &QPushButton::clicked, this, [this] { requestPower(true); });
     connect(shutDownButton_, &QPushButton::clicked, this, [this] { requestPower(false); });
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QColor>
-#include <memory>
 #include <QWidget>
+#include <memory>
 
 class AlarmMonitor;
 class AlarmScreen;
@@ -85,7 +85,7 @@ private:
     QPushButton* restartButton_ = nullptr;
     QPushButton* shutDownButton_ = nullptr;
     QColor exitLabelColour_;
-    bool wide_ = false;            // wide enough for R and Q
-    bool exitAsButtons_ = false;   // R and Q as buttons (single click), else as labels
+    bool wide_ = false;           // wide enough for R and Q
+    bool exitAsButtons_ = false;  // R and Q as buttons (single click), else as labels
     bool painted_ = false;
 };

@@ -10,8 +10,7 @@ const QString kNoPath = QStringLiteral("実行させたいファイルのフル�
 const QString kNotFound =
     QStringLiteral("ディレクトリ 又は、ファイル名が違うか ファイルが存在しません。");
 const QString kCheckPath = QStringLiteral("実行させたいファイルのフルパスを確認してください。");
-const QString kPowerRefused =
-    QStringLiteral("シャットダウンまたは再起動を要求できませんでした。");
+const QString kPowerRefused = QStringLiteral("シャットダウンまたは再起動を要求できませんでした。");
 
 }  // namespace
 

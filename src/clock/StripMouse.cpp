@@ -45,7 +45,8 @@ bool StripMouse::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             if (button() == Qt::LeftButton) doubleClicked(watched);
             return true;
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -64,10 +65,14 @@ void StripMouse::dateReleased() {
 }
 
 void StripMouse::doubleClicked(QObject* label) {
-    if (label == &date_) emit settingsRequested();
-    else if (label == &time_) emit timeDoubleClicked();
-    else if (label == restart_) emit exitLabelDoubleClicked(true);
-    else if (label == shutDown_) emit exitLabelDoubleClicked(false);
+    if (label == &date_)
+        emit settingsRequested();
+    else if (label == &time_)
+        emit timeDoubleClicked();
+    else if (label == restart_)
+        emit exitLabelDoubleClicked(true);
+    else if (label == shutDown_)
+        emit exitLabelDoubleClicked(false);
 }
 
 // A second right click cannot start a second wait: the strip is hidden until the first ends.

@@ -10,9 +10,12 @@ QList<int> AlarmMonitor::tick(const std::array<AlarmSlot, 3>& alarms, const QDat
                 shown_ = true;
                 ringing << slot;
                 break;
-            case AlarmRules::Verdict::Rearm: shown_ = false; break;
+            case AlarmRules::Verdict::Rearm:
+                shown_ = false;
+                break;
             case AlarmRules::Verdict::Ignore:
-            case AlarmRules::Verdict::Keep: break;
+            case AlarmRules::Verdict::Keep:
+                break;
         }
     }
     checkedUpTo_ = now;

@@ -25,8 +25,9 @@ QString AutostartEntry::write(const QString& command) const {
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly)) return failure(file.errorString());
     const QString name = QFileInfo(path_).completeBaseName();
-    const QString body = QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\n"
-                                        "X-GNOME-Autostart-enabled=true\n")
+    const QString body = QStringLiteral(
+                             "[Desktop Entry]\nType=Application\nName=%1\nExec=%2\n"
+                             "X-GNOME-Autostart-enabled=true\n")
                              .arg(name, DesktopEntry::execValue(command));
     file.write(body.toUtf8());
     return file.commit() ? QString() : failure(file.errorString());

@@ -28,7 +28,7 @@ QStringList loadNotes(const SettingsStore& store, const QString& key) {
 }
 
 bool saveNotes(SettingsStore& store, const QString& key, const QList<QByteArray>& notes,
-                   const QByteArray& colour) {
+               const QByteArray& colour) {
     return store.transaction([&] {
         // A section that does not exist cannot be deleted; make sure it does.
         if (!store.save(key, "1", "1") || !store.deleteSection(key)) return false;

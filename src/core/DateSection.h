@@ -20,7 +20,7 @@ QStringList loadNotes(const SettingsStore& store, const QString& key);
 // the notes under dense keys and, while there are any, the colour, each byte for byte. No notes,
 // no section.
 bool saveNotes(SettingsStore& store, const QString& key, const QList<QByteArray>& notes,
-                   const QByteArray& colour);
+               const QByteArray& colour);
 bool hasNotes(const SettingsStore& store, const QString& key);
 
 // A colour is 0x00BBGGRR; 0 stands for none.

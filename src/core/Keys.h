@@ -34,18 +34,14 @@ inline constexpr Setting<int> titleBarColours{"o", "tokeiG", "0"};
 
 // The alarms, slot 1 to 3 at index 0 to 2.
 using AlarmKeys = std::array<Setting<std::optional<QTime>>, 3>;
-inline constexpr AlarmKeys alarmTime{{{"ALM", "ALMTIM1", "0"},
-                                      {"ALM", "ALMTIM2", "0"},
-                                      {"ALM", "ALMTIM3", "0"}}};
-inline constexpr std::array<Setting<QString>, 3> alarmMessage{{{"ALM", "MSG1", ""},
-                                                               {"ALM", "MSG2", ""},
-                                                               {"ALM", "MSG3", ""}}};
-inline constexpr std::array<Setting<int>, 3> alarmOn{{{"ALM", "onoff1", "0"},
-                                                     {"ALM", "onoff2", "0"},
-                                                     {"ALM", "onoff3", "0"}}};
-inline constexpr std::array<Setting<bool>, 3> alarmOnce{{{"ALM", "day1", "0"},
-                                                        {"ALM", "day2", "0"},
-                                                        {"ALM", "day3", "0"}}};
+inline constexpr AlarmKeys alarmTime{
+    {{"ALM", "ALMTIM1", "0"}, {"ALM", "ALMTIM2", "0"}, {"ALM", "ALMTIM3", "0"}}};
+inline constexpr std::array<Setting<QString>, 3> alarmMessage{
+    {{"ALM", "MSG1", ""}, {"ALM", "MSG2", ""}, {"ALM", "MSG3", ""}}};
+inline constexpr std::array<Setting<int>, 3> alarmOn{
+    {{"ALM", "onoff1", "0"}, {"ALM", "onoff2", "0"}, {"ALM", "onoff3", "0"}}};
+inline constexpr std::array<Setting<bool>, 3> alarmOnce{
+    {{"ALM", "day1", "0"}, {"ALM", "day2", "0"}, {"ALM", "day3", "0"}}};
 
 // What a double click on the time does.
 inline constexpr Setting<int> clearRecentOnDoubleClick{"c", "saikin", "0"};

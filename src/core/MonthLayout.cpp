@@ -10,9 +10,12 @@ int cellOfDay(QDate firstOfMonth, int day) { return weekday(firstOfMonth) + day 
 
 int cellColour(int cell) {
     switch (column(cell)) {
-        case 0: return 8421631;    // light red
-        case 6: return 16761024;   // light blue
-        default: return 16777215;  // white
+        case 0:
+            return 8421631;  // light red
+        case 6:
+            return 16761024;  // light blue
+        default:
+            return 16777215;  // white
     }
 }
 

@@ -6,9 +6,9 @@
 
 namespace Placement {
 
-inline constexpr int kStripHeight = 240;        // twips
-inline constexpr int kStripWidth = 2280;        // twips: date and time only
-inline constexpr int kWideStripWidth = 2805;    // twips: with the exit and restart controls
+inline constexpr int kStripHeight = 240;      // twips
+inline constexpr int kStripWidth = 2280;      // twips: date and time only
+inline constexpr int kWideStripWidth = 2805;  // twips: with the exit and restart controls
 
 // A window lying wholly outside every screen is moved onto the primary screen, as near to where
 // it was as fits; a window that shows at least partly stays where it is.
@@ -21,7 +21,7 @@ QRect wholeOnScreen(const QRect& frame, const QList<QRect>& screens, const QRect
 // The clock's recommended left edge in twips near the top right corner, for the screen widths
 // it is known for; none for any other width.
 std::optional<int> recommendedLeft(int screenWidth);
-inline constexpr int kRecommendedTop = 15;         // twips: one pixel from the top
-inline constexpr int kExitButtonsShift = 500;      // twips further left with the exit buttons
+inline constexpr int kRecommendedTop = 15;     // twips: one pixel from the top
+inline constexpr int kExitButtonsShift = 500;  // twips further left with the exit buttons
 
 }  // namespace Placement

@@ -78,7 +78,7 @@ SettingsStore::SettingsStore(const QString& path) : path_(path) {
 
 SettingsStore::~SettingsStore() {
     {
-        std::lock_guard lock(checkerMutex_);
+        const std::lock_guard guard(checkerMutex_);
         if (checkerDb_) sqlite3_interrupt(checkerDb_);  // the program ends: no need to finish
     }
     if (checker_.joinable()) checker_.join();
@@ -104,16 +104,17 @@ void SettingsStore::checkInBackground() {
         sqlite3* db = nullptr;
         sqlite3_open_v2(QFile::encodeName(path_).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
         {
-            std::lock_guard lock(checkerMutex_);
+            const std::lock_guard guard(checkerMutex_);
             checkerDb_ = db;
         }
         pageVerdict_ = checkPages(db);
         {
-            std::lock_guard lock(checkerMutex_);
+            const std::lock_guard guard(checkerMutex_);
             checkerDb_ = nullptr;
         }
         sqlite3_close(db);
-        QMetaObject::invokeMethod(&notifier_, [this] { settlePageCheck(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &notifier_, [this] { settlePageCheck(); }, Qt::QueuedConnection);
     });
 }
 
@@ -127,8 +128,10 @@ void SettingsStore::settlePageCheck() {
     if (checker_.joinable()) checker_.join();
     pages_ = PageCheck::Settled;
     if (pageVerdict_ == Verdict::Damaged) {
-        if (replaceDamaged() == Verdict::Writable) tightenFiles();
-        else fallBackToReading();
+        if (replaceDamaged() == Verdict::Writable)
+            tightenFiles();
+        else
+            fallBackToReading();
         if (damageFound_) damageFound_();
     }
     if (report_.writable) startWriting();

@@ -59,6 +59,8 @@ inline QString text(int value) { return QString::number(value); }
 inline QString text(bool value) { return fromBool(value); }
 inline QString text(const QString& value) { return value; }
 inline QString text(Twips value) { return QString::number(value.value); }
-inline QString text(const std::optional<QTime>& value) { return value ? fromTime(*value) : QString(); }
+inline QString text(const std::optional<QTime>& value) {
+    return value ? fromTime(*value) : QString();
+}
 
 }  // namespace StoredValue

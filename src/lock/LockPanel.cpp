@@ -5,13 +5,13 @@
 #include <QPushButton>
 
 #include "core/LockRules.h"
-#include "lock/PasswordBox.h"
-#include "widgets/LabelMouse.h"
-#include "widgets/ControlDef.h"
-#include "widgets/Lamp.h"
-#include "widgets/LayoutTable.h"
 #include "core/SettingsRecord.h"
 #include "core/SettingsStore.h"
+#include "lock/PasswordBox.h"
+#include "widgets/ControlDef.h"
+#include "widgets/LabelMouse.h"
+#include "widgets/Lamp.h"
+#include "widgets/LayoutTable.h"
 
 namespace {
 const QString kCancelled = QStringLiteral("操作は\r\nキャンセルされました");
@@ -80,7 +80,8 @@ void LockPanel::onLockPressed() {
 }
 
 void LockPanel::onPasswordTyped() {
-    if (!LockRules::isPassword(passwordEntry_->text(), record_.password) || !setLocked(false)) return;
+    if (!LockRules::isPassword(passwordEntry_->text(), record_.password) || !setLocked(false))
+        return;
     showMessage(kReleased);
     passwordEntry_->hide();
 }

@@ -6,13 +6,13 @@
 #include <QWindow>
 
 #include "core/LockRules.h"
+#include "core/SettingsRecord.h"
+#include "core/SettingsStore.h"
+#include "core/Twips.h"
 #include "lock/PasswordBox.h"
 #include "platform/Dialogs.h"
 #include "widgets/Fonts.h"
 #include "widgets/LayoutTable.h"
-#include "core/SettingsRecord.h"
-#include "core/SettingsStore.h"
-#include "core/Twips.h"
 
 namespace {
 
@@ -81,7 +81,8 @@ PasswordDialog::PasswordDialog(SettingsRecord& record, SettingsStore& store, Dia
     confirmPassword_ = control<QLineEdit>(this, "confirmPassword");
     changeButton_ = control<QPushButton>(this, "changePasswordButton");
     for (QLineEdit* box : {oldPassword_, newPassword_, confirmPassword_}) PasswordBox::setUp(box);
-    for (QWidget* off : std::initializer_list<QWidget*>{newPassword_, confirmPassword_, changeButton_})
+    for (QWidget* off :
+         std::initializer_list<QWidget*>{newPassword_, confirmPassword_, changeButton_})
         off->setEnabled(false);
 
     connect(oldPassword_, &QLineEdit::textChanged, this, &PasswordDialog::onOldPasswordTyped);

@@ -8,9 +8,9 @@ class QPushButton;
 class SettingsStore;
 struct SettingsRecord;
 
-// The dialog "passwordDialog" that sets or changes the lock's password: the old password first, when there
-// is one, then the new one twice. It stays above other windows and deletes itself when closed;
-// however it closes, it tells whether it stored a new password.
+// The dialog "passwordDialog" that sets or changes the lock's password: the old password first,
+// when there is one, then the new one twice. It stays above other windows and deletes itself when
+// closed; however it closes, it tells whether it stored a new password.
 class PasswordDialog : public QDialog {
     Q_OBJECT
 public:

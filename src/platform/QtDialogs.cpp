@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-
 namespace {
 
 QMessageBox::Icon toQt(Dialogs::Icon icon) {

@@ -4,19 +4,19 @@
 #include <QEvent>
 #include <QLabel>
 
-#include "platform/Clock.h"
-#include "schedule/CalendarLayout.h"
 #include "core/CalendarState.h"
-#include "schedule/DateColours.h"
 #include "core/DateSection.h"
-#include "widgets/LabelMouse.h"
 #include "core/MonthLayout.h"
-#include "schedule/ScheduleNotes.h"
-#include "widgets/TextColour.h"
-#include "widgets/ControlDef.h"
-#include "widgets/LayoutTable.h"
 #include "core/SettingsRecord.h"
 #include "core/SettingsStore.h"
+#include "platform/Clock.h"
+#include "schedule/CalendarLayout.h"
+#include "schedule/DateColours.h"
+#include "schedule/ScheduleNotes.h"
+#include "widgets/ControlDef.h"
+#include "widgets/LabelMouse.h"
+#include "widgets/LayoutTable.h"
+#include "widgets/TextColour.h"
 
 using namespace LayoutTable;
 
@@ -38,7 +38,8 @@ CalendarPage::CalendarPage(QWidget* window, CalendarState& state, SettingsRecord
       greetingOffCheck_(control<QCheckBox>(window, "greetingOffCheck")) {
     for (int i = 1; i <= MonthLayout::kCells; ++i)
         cells_[i] = control<QLabel>(window, indexed("dateCell", i));
-    for (int i = 1; i <= 12; ++i) monthButtons_[i] = control<QLabel>(window, indexed("monthButton", i));
+    for (int i = 1; i <= 12; ++i)
+        monthButtons_[i] = control<QLabel>(window, indexed("monthButton", i));
     for (int i = 0; i < 3; ++i) yearButtons_[i] = control<QLabel>(window, indexed("yearButton", i));
     CalendarLayout::createDateColourMenu(window);
     colours_ = std::make_unique<DateColours>(window, state, record, store, dialogs);
@@ -63,7 +64,8 @@ void CalendarPage::setBlinking(bool on) {
 
 // A blink nobody can see would only wake the program three times a second.
 void CalendarPage::runBlinkTimer() {
-    if (blinking_ && cells_[1]->parentWidget()->isVisible()) blink_.start();
+    if (blinking_ && cells_[1]->parentWidget()->isVisible())
+        blink_.start();
     else blink_.stop();
 }
 
@@ -118,9 +120,9 @@ void CalendarPage::setDateCaption() {
 
 void CalendarPage::showSelectedDate() {
     selectedDateLabel_->setText(QStringLiteral("%1/%2/%3")
-                         .arg(state_.shownYear)
-                         .arg(state_.shownMonth)
-                         .arg(state_.selectedDay));
+                                    .arg(state_.shownYear)
+                                    .arg(state_.shownMonth)
+                                    .arg(state_.selectedDay));
     notes_->loadNotes();
 }
 
@@ -143,7 +145,7 @@ int CalendarPage::fillMonth(QDate firstOfMonth) {
     }
     selectedDateLabel_->setText(QStringLiteral("日付を指定してください"));
     setBlinking(false);
-    notes_->clear();
+    notes_->showNoDate();
     return 0;
 }
 

@@ -76,7 +76,7 @@ private:
     SettingsRecord& record_;
     SettingsStore& store_;
     const Clock& clock_;
-    std::array<QLabel*, 38> cells_{};   // index 0 unused
+    std::array<QLabel*, 38> cells_{};         // index 0 unused
     std::array<QLabel*, 13> monthButtons_{};  // index 0 unused
     std::array<QLabel*, 3> yearButtons_{};
     QLabel* monthPanel_;

@@ -4,14 +4,14 @@
 #include <QLabel>
 #include <QMenu>
 
-#include "platform/Dialogs.h"
 #include "core/CalendarState.h"
 #include "core/DateSection.h"
-#include "widgets/LabelMouse.h"
-#include "widgets/TextColour.h"
-#include "widgets/LayoutTable.h"
 #include "core/SettingsRecord.h"
 #include "core/SettingsStore.h"
+#include "platform/Dialogs.h"
+#include "widgets/LabelMouse.h"
+#include "widgets/LayoutTable.h"
+#include "widgets/TextColour.h"
 
 namespace {
 const QString kHasNotes = QStringLiteral("スケジュールが入力されています\r\n");

@@ -5,12 +5,12 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "platform/Dialogs.h"
 #include "core/CalendarState.h"
-#include "schedule/DateColours.h"
 #include "core/DateSection.h"
-#include "widgets/ControlDef.h"
 #include "core/SettingsStore.h"
+#include "platform/Dialogs.h"
+#include "schedule/DateColours.h"
+#include "widgets/ControlDef.h"
 
 namespace {
 const QString kSelectDate = QStringLiteral("日付を指定してください");
@@ -74,7 +74,7 @@ QList<QByteArray> ScheduleNotes::listedNotes() const {
     return notes;
 }
 
-void ScheduleNotes::clear() { noteList_->clear(); }
+void ScheduleNotes::showNoDate() { noteList_->clear(); }
 
 void ScheduleNotes::hideDelete() { deleteButton_->hide(); }
 
@@ -157,7 +157,7 @@ void ScheduleNotes::showListHelp() {
 
 void ScheduleNotes::showInputHelp() {
     noteInput_->setToolTip(helpMode_() ? selectedKey() + "のスケジュールを入力し追加ボタンを押す"
-                                        : QString());
+                                       : QString());
 }
 
 bool ScheduleNotes::eventFilter(QObject* watched, QEvent* event) {

@@ -23,7 +23,7 @@ public:
 
     void loadNotes();
     // No date is selected: nothing to list.
-    void clear();
+    void showNoDate();
     void hideDelete();
     void disableInputButtons();
 

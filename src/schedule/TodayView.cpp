@@ -5,15 +5,15 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "platform/Clock.h"
-#include "platform/ScreenMetrics.h"
 #include "core/CalendarState.h"
 #include "core/DateSection.h"
-#include "widgets/Fonts.h"
-#include "widgets/LayoutTable.h"
 #include "core/SettingsRecord.h"
 #include "core/SettingsStore.h"
 #include "core/Twips.h"
+#include "platform/Clock.h"
+#include "platform/ScreenMetrics.h"
+#include "widgets/Fonts.h"
+#include "widgets/LayoutTable.h"
 #include "widgets/VersionPictures.h"
 
 namespace {
@@ -89,9 +89,9 @@ void TodayView::load() {
     const QString key =
         DateSection::dateKey(calendar_.shownYear, calendar_.shownMonth, calendar_.selectedDay);
     title_->setText(QStringLiteral("%1年 %2月%3日 今日の予定です！")
-                         .arg(today.year())
-                         .arg(today.month())
-                         .arg(today.day()));
+                        .arg(today.year())
+                        .arg(today.month())
+                        .arg(today.day()));
     animation_ = TodayAnimation{};
     if (record_.lockState == 1) {
         notes_->hide();
@@ -100,8 +100,7 @@ void TodayView::load() {
     notes_->addItems(DateSection::loadNotes(store_, key));
     // The title sizes to its text and ends left of the close button, which would hide its end.
     title_->adjustSize();
-    title_->move(qBound(0, px(kButtonAtRest - kGap) - title_->width(), title_->x()),
-                  title_->y());
+    title_->move(qBound(0, px(kButtonAtRest - kGap) - title_->width(), title_->x()), title_->y());
     slideTimer_.start();
 }
 
@@ -118,8 +117,6 @@ void TodayView::slideStep() {
     }
 }
 
-void TodayView::onGreetingOffChanged(bool checked) {
-    record_.storeGreetingOff(store_, checked);
-}
+void TodayView::onGreetingOffChanged(bool checked) { record_.storeGreetingOff(store_, checked); }
 
 void TodayView::closeGreeting() { close(); }

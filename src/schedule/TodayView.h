@@ -15,8 +15,8 @@ class SettingsStore;
 struct CalendarState;
 struct SettingsRecord;
 
-// The window "greetingWindow" that greets the user at start with today's notes, its controls sliding into
-// place. It deletes itself when closed.
+// The window "greetingWindow" that greets the user at start with today's notes, its controls
+// sliding into place. It deletes itself when closed.
 class TodayView : public QDialog {
     Q_OBJECT
 public:

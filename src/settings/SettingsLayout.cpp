@@ -4,11 +4,11 @@
 
 #include "alarms/AlarmLayout.h"
 #include "schedule/CalendarLayout.h"
-#include "widgets/LayoutTable.h"
-#include "utilities/VersionLayout.h"
 #include "utilities/ClockDisplayLayout.h"
 #include "utilities/CustomLayout.h"
 #include "utilities/TempFilesLayout.h"
+#include "utilities/VersionLayout.h"
+#include "widgets/LayoutTable.h"
 
 namespace SettingsLayout {
 

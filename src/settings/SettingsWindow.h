@@ -18,8 +18,8 @@ struct CalendarState;
 struct Platform;
 struct SettingsRecord;
 
-// The settings window "settingsWindow": six tabs of settings, OK, Cancel and Apply. Every close unloads
-// it; every opening runs the full load. What it means for the clock it reports as signals.
+// The settings window "settingsWindow": six tabs of settings, OK, Cancel and Apply. Every close
+// unloads it; every opening runs the full load. What it means for the clock it reports as signals.
 class SettingsWindow : public QDialog {
     Q_OBJECT
 public:

@@ -1,4 +1,5 @@
 #include "utilities/ClockDisplayLayout.h"
+
 #include "widgets/LayoutTable.h"
 
 namespace ClockDisplayLayout {

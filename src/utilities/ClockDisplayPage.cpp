@@ -8,14 +8,14 @@
 #include <QSlider>
 #include <algorithm>
 
+#include "core/Placement.h"
+#include "core/SettingsRecord.h"
+#include "core/SettingsStore.h"
+#include "core/StoredValue.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
 #include "platform/ScreenMetrics.h"
 #include "widgets/ControlDef.h"
-#include "core/SettingsRecord.h"
-#include "core/SettingsStore.h"
-#include "core/StoredValue.h"
-#include "core/Placement.h"
 
 ClockDisplayPage::ClockDisplayPage(QWidget* window, SettingsRecord& record, SettingsStore& store,
                                    Dialogs& dialogs, Launcher& launcher,
@@ -32,7 +32,7 @@ ClockDisplayPage::ClockDisplayPage(QWidget* window, SettingsRecord& record, Sett
       coloursCheck_(control<QCheckBox>(window, "titleBarColoursCheck")),
       exitControlsCheck_(control<QCheckBox>(window, "exitControlsCheck")),
       exitControlType_{control<QRadioButton>(window, "exitControlType(0)"),
-              control<QRadioButton>(window, "exitControlType(1)")},
+                       control<QRadioButton>(window, "exitControlType(1)")},
       screenSizeLabel_(control<QLabel>(window, "screenSizeLabel")) {
     leftSlider_->setRange(0, 20000);
     topSlider_->setRange(0, 15000);
@@ -48,7 +48,8 @@ ClockDisplayPage::ClockDisplayPage(QWidget* window, SettingsRecord& record, Sett
     connect(coloursCheck_, &QCheckBox::toggled, this, &ClockDisplayPage::onColoursChanged);
     connect(control<QPushButton>(window, "dateTimeSettingsButton"), &QPushButton::clicked, this,
             &ClockDisplayPage::openDateTimeSettings);
-    connect(exitControlsCheck_, &QCheckBox::toggled, this, &ClockDisplayPage::onExitControlsChanged);
+    connect(exitControlsCheck_, &QCheckBox::toggled, this,
+            &ClockDisplayPage::onExitControlsChanged);
     for (int i = 0; i < 2; ++i)
         connect(exitControlType_[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) onExitControlTypeChosen(i);
@@ -67,8 +68,8 @@ void ClockDisplayPage::loadPosition(QPoint clockTwips) {
 void ClockDisplayPage::loadScreenSize() {
     screen_ = screens_.primaryScreen().size();
     screenSizeLabel_->setText(QStringLiteral(" このシステムの画面サイズは %1×%2です。")
-                            .arg(screen_.width())
-                            .arg(screen_.height()));
+                                  .arg(screen_.width())
+                                  .arg(screen_.height()));
 }
 
 void ClockDisplayPage::populateExitButtons() {
@@ -77,7 +78,8 @@ void ClockDisplayPage::populateExitButtons() {
 }
 
 void ClockDisplayPage::enableExitButtonTypes() {
-    for (QRadioButton* option : exitControlType_) option->setEnabled(exitControlsCheck_->isChecked());
+    for (QRadioButton* option : exitControlType_)
+        option->setEnabled(exitControlsCheck_->isChecked());
 }
 
 void ClockDisplayPage::loadColours() { coloursCheck_->setChecked(record_.titleBarColours == 1); }

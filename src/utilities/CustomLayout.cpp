@@ -1,4 +1,5 @@
 #include "utilities/CustomLayout.h"
+
 #include "widgets/LayoutTable.h"
 
 namespace CustomLayout {

@@ -5,13 +5,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "platform/Dialogs.h"
-#include "platform/Locations.h"
-#include "widgets/ControlDef.h"
+#include "core/RecentDocuments.h"
 #include "core/SettingsRecord.h"
 #include "core/SettingsStore.h"
 #include "core/StoredValue.h"
-#include "core/RecentDocuments.h"
+#include "platform/Dialogs.h"
+#include "platform/Locations.h"
+#include "widgets/ControlDef.h"
 
 namespace {
 const QString kNoPath = QStringLiteral("実行させたいファイルのフルパスを指定してください。");
@@ -26,7 +26,8 @@ CustomPage::CustomPage(QWidget* window, const SettingsRecord& record, SettingsSt
       locations_(locations),
       clearRecentCheck_(control<QCheckBox>(window, "clearRecentCheck")),
       powerCheck_(control<QCheckBox>(window, "powerCheck")),
-      powerChoice_{control<QRadioButton>(window, "powerChoice(0)"), control<QRadioButton>(window, "powerChoice(1)")},
+      powerChoice_{control<QRadioButton>(window, "powerChoice(0)"),
+                   control<QRadioButton>(window, "powerChoice(1)")},
       launchCheck_(control<QCheckBox>(window, "launchCheck")),
       launchCommand_(control<QLineEdit>(window, "launchCommandBox")),
       browseButton_(control<QPushButton>(window, "browseButton")) {

@@ -7,13 +7,13 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "core/AutostartEntry.h"
+#include "core/SettingsRecord.h"
+#include "core/SettingsStore.h"
+#include "core/TempFileCleaner.h"
 #include "platform/Dialogs.h"
 #include "platform/Locations.h"
 #include "widgets/ControlDef.h"
-#include "core/SettingsRecord.h"
-#include "core/SettingsStore.h"
-#include "core/AutostartEntry.h"
-#include "core/TempFileCleaner.h"
 
 namespace {
 
@@ -65,7 +65,8 @@ void TempFilesPage::showList(const QByteArrayList& names) {
     shown.reserve(names.size());
     for (const QByteArray& name : names) shown << QFile::decodeName(name);
     fileList_->addItems(shown);
-    for (int i = 0; i < fileList_->count(); ++i) fileList_->item(i)->setData(Qt::UserRole, names[i]);
+    for (int i = 0; i < fileList_->count(); ++i)
+        fileList_->item(i)->setData(Qt::UserRole, names[i]);
 }
 
 // The old count disappears while the button is held.
@@ -81,7 +82,7 @@ void TempFilesPage::deleteListedFiles() {
     cleaner.clean(listed, [this] { dialogs_.beep(); });
     showList(cleaner.list());
     panel_->setText(QStringLiteral("次のファイルは現在使用中の為 消去できません！（%1個）")
-                           .arg(fileList_->count()));
+                        .arg(fileList_->count()));
 }
 
 void TempFilesPage::loadBootCleanup() {

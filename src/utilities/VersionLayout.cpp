@@ -1,4 +1,5 @@
 #include "utilities/VersionLayout.h"
+
 #include "widgets/LayoutTable.h"
 
 namespace VersionLayout {

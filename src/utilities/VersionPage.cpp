@@ -4,18 +4,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/AutostartEntry.h"
+#include "core/SettingsStore.h"
 #include "platform/Locations.h"
 #include "widgets/ControlDef.h"
-#include "core/SettingsStore.h"
 #include "widgets/VersionPictures.h"
-#include "core/AutostartEntry.h"
 
 VersionPage::VersionPage(QWidget* window, const Locations& locations, SettingsStore& store)
     : window_(window),
       locations_(locations),
       store_(store),
       startChoice_{control<QRadioButton>(window, "startWithSession(0)"),
-               control<QRadioButton>(window, "startWithSession(1)")} {
+                   control<QRadioButton>(window, "startWithSession(1)")} {
     auto* logo = control<QLabel>(window, "logo");
     logo->setPixmap(VersionPictures::logo(logo->size()));
     auto* emblem = control<QLabel>(window, "versionPicture");
@@ -34,7 +34,9 @@ QString VersionPage::versionText() {
         .arg(ZK_VERSION_PATCH);
 }
 
-void VersionPage::loadVersion() { control<QLabel>(window_, "versionLabel")->setText(versionText()); }
+void VersionPage::loadVersion() {
+    control<QLabel>(window_, "versionLabel")->setText(versionText());
+}
 
 void VersionPage::loadStartupChoice() {
     startsWithSession_ =
@@ -53,6 +55,8 @@ void VersionPage::applyStartupChoice() {
     const AutostartEntry entry(locations_.autostartFolder(), AutostartEntry::kClock);
     const QString failure =
         chosen ? entry.write(locations_.programFolder() + "/ZKTIME") : entry.remove();
-    if (failure.isEmpty()) startsWithSession_ = chosen;
-    else store_.reportFailure(failure);
+    if (failure.isEmpty())
+        startsWithSession_ = chosen;
+    else
+        store_.reportFailure(failure);
 }

@@ -13,8 +13,8 @@
 #include <QStylePainter>
 #include <limits>
 
-#include "widgets/Fonts.h"
 #include "core/Twips.h"
+#include "widgets/Fonts.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ QFont fontOf(const ControlDef& def, const QWidget* parent) {
     QFont font = parent->font();
     if (def.points > 0)
         font = def.face == ControlDef::Face::Mincho ? Fonts::mincho(def.points, def.bold)
-                                                     : Fonts::gothic(def.points, def.bold);
+                                                    : Fonts::gothic(def.points, def.bold);
     font.setUnderline(def.underline);
     return font;
 }
@@ -50,9 +50,9 @@ protected:
         indicator.rect = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
         painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, indicator);
         const QRect textRect = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
-        painter.drawItemText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap |
-                                           Qt::TextShowMnemonic,
-                             option.palette, isEnabled(), text(), QPalette::WindowText);
+        painter.drawItemText(
+            textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+            option.palette, isEnabled(), text(), QPalette::WindowText);
         if (hasFocus()) {
             QStyleOptionFocusRect focus;
             focus.initFrom(this);
@@ -81,14 +81,17 @@ QGroupBox* frame(const ControlDef& def, QWidget* parent) {
     auto* box = new QGroupBox(def.caption, parent);
     const QString self = "QGroupBox#" + def.name;
     // A coloured frame is filled up to its top, behind the title as well.
-    const QString back = def.backColour < 0 ? QString()
-                                            : " background-color: " +
-                                                  colourFromBgr(def.backColour).name() +
-                                                  "; background-clip: margin;";
-    box->setStyleSheet(self + " { border: 1px solid palette(mid); border-radius: 2px;"
-                              " margin-top: 0.5em;" + back + " }" +
-                       self + "::title { subcontrol-origin: margin; left: 6px;"
-                              " padding: 0px 2px;" + back + " }");
+    const QString back = def.backColour < 0
+                             ? QString()
+                             : " background-color: " + colourFromBgr(def.backColour).name() +
+                                   "; background-clip: margin;";
+    box->setStyleSheet(self +
+                       " { border: 1px solid palette(mid); border-radius: 2px;"
+                       " margin-top: 0.5em;" +
+                       back + " }" + self +
+                       "::title { subcontrol-origin: margin; left: 6px;"
+                       " padding: 0px 2px;" +
+                       back + " }");
     return box;
 }
 
@@ -101,14 +104,19 @@ QWidget* make(const ControlDef& def, QWidget* parent) {
             label->setWordWrap(wraps(def, parent));
             return label;
         }
-        case Kind::Button: return new QPushButton(def.caption, parent);
+        case Kind::Button:
+            return new QPushButton(def.caption, parent);
         case Kind::CheckBox:
             if (wraps(def, parent)) return new WrappingCheckBox(def.caption, parent);
             return new QCheckBox(def.caption, parent);
-        case Kind::Radio: return new QRadioButton(def.caption, parent);
-        case Kind::LineEdit: return textBox(def.caption, parent);
-        case Kind::Frame: return frame(def, parent);
-        case Kind::Slider: return new QSlider(Qt::Horizontal, parent);
+        case Kind::Radio:
+            return new QRadioButton(def.caption, parent);
+        case Kind::LineEdit:
+            return textBox(def.caption, parent);
+        case Kind::Frame:
+            return frame(def, parent);
+        case Kind::Slider:
+            return new QSlider(Qt::Horizontal, parent);
         case Kind::List: {
             // Rows of one font are one height; without this every row of a long list would be
             // measured each time the list is laid out.
@@ -116,7 +124,8 @@ QWidget* make(const ControlDef& def, QWidget* parent) {
             list->setUniformItemSizes(true);
             return list;
         }
-        case Kind::Picture: return new QLabel(parent);
+        case Kind::Picture:
+            return new QLabel(parent);
         case Kind::Lamp: {
             auto* lamp = new QLineEdit(parent);
             lamp->setReadOnly(true);
@@ -143,7 +152,8 @@ void applyLook(const ControlDef& def, QWidget* control) {
     }
     if (def.backColour >= 0) {
         const QColor back = colourFromBgr(def.backColour);
-        for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) palette.setColor(role, back);
+        for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+            palette.setColor(role, back);
         control->setAutoFillBackground(true);
     }
     // Check boxes and option buttons are opaque, so that one standing on a frame's edge hides
@@ -151,7 +161,8 @@ void applyLook(const ControlDef& def, QWidget* control) {
     // indicator with a dark mark, which would otherwise vanish into it.
     if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control)) {
         const QPalette standard = QApplication::palette(control);
-        for (auto role : {QPalette::Base, QPalette::Text}) palette.setColor(role, standard.color(role));
+        for (auto role : {QPalette::Base, QPalette::Text})
+            palette.setColor(role, standard.color(role));
         control->setAutoFillBackground(true);
     }
     control->setPalette(palette);

@@ -10,7 +10,18 @@ class QWidget;
 // One control of a window, described as data: its name (the Qt object name), kind, caption,
 // tooltip, twip geometry relative to its parent control and font.
 struct ControlDef {
-    enum class Kind { Label, Button, CheckBox, Radio, LineEdit, Frame, Slider, List, Lamp, Picture };
+    enum class Kind {
+        Label,
+        Button,
+        CheckBox,
+        Radio,
+        LineEdit,
+        Frame,
+        Slider,
+        List,
+        Lamp,
+        Picture
+    };
     enum class Face { Inherit, Gothic, Mincho };
 
     QString name;
@@ -18,14 +29,14 @@ struct ControlDef {
     QString caption;
     QString tooltip;
     int left, top, width, height;  // twips
-    QString parent = {};             // name of the containing control; empty for the page
-    double points = 0;               // 0 keeps the parent's font
+    QString parent = {};           // name of the containing control; empty for the page
+    double points = 0;             // 0 keeps the parent's font
     bool bold = false;
     Face face = Face::Gothic;
-    int textColour = -1;         // 0x00BBGGRR; -1 keeps the default
-    int backColour = -1;         // 0x00BBGGRR; -1 keeps the default (labels stay transparent)
-    Qt::Alignment align = {};    // empty keeps the kind's default
-    bool border = false;         // a single-line border (labels)
+    int textColour = -1;       // 0x00BBGGRR; -1 keeps the default
+    int backColour = -1;       // 0x00BBGGRR; -1 keeps the default (labels stay transparent)
+    Qt::Alignment align = {};  // empty keeps the kind's default
+    bool border = false;       // a single-line border (labels)
     bool underline = false;
 };
 

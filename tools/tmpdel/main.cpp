@@ -2,8 +2,8 @@
 // belong to the user running it and that no running program holds open.
 #include <QTextStream>
 
-#include "platform/XdgLocations.h"
 #include "core/TempFileCleaner.h"
+#include "platform/XdgLocations.h"
 
 // No QCoreApplication: nothing here needs an event loop, and it would only slow the start.
 int main(int argc, char* argv[]) {
