@@ -1,17 +1,9 @@
-#include <QTest>
-
 #include <QCheckBox>
 #include <QLineEdit>
-#include <sqlite3.h>
+#include <QTest>
 
 #include "AppFixture.h"
-#include "core/AlarmRules.h"
-#include "widgets/ControlDef.h"
-#include "settings/SettingsWindow.h"
 #include "core/UiText.h"
-
-using Verdict = AlarmRules::Verdict;
-Q_DECLARE_METATYPE(Verdict)
 
 class TestAlarms : public QObject {
     Q_OBJECT
@@ -41,49 +33,6 @@ private slots:
         f->platform.clock.set(QDateTime(QDate(2026, 12, 7), QTime(6, 0)));
     }
     void cleanup() { f.reset(); }
-
-    // Times on 2026-12-07 unless a "+" says the next day.
-    static QDateTime at(QString time) {
-        const int days = time.startsWith('+') ? 1 : 0;
-        return QDateTime(QDate(2026, 12, 7 + days), QTime::fromString(time.remove('+'), "H:mm:ss.zzz"));
-    }
-    void rules_data() {
-        QTest::addColumn<int>("onoff");
-        QTest::addColumn<QTime>("due");  // invalid: no valid time stored
-        QTest::addColumn<QString>("checkedUpTo");
-        QTest::addColumn<QString>("now");
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<Verdict>("verdict");
-        const QTime seven(7, 5);
-        QTest::newRow("off") << 0 << seven << "7:04:59.000" << "7:05:00.000" << false << Verdict::Ignore;
-        QTest::newRow("on value 2 is off") << 2 << seven << "7:04:59.000" << "7:05:00.000" << false << Verdict::Ignore;
-        QTest::newRow("no time: never midnight") << 1 << QTime() << "23:59:59.000" << "+0:00:00.000" << false << Verdict::Ignore;
-        QTest::newRow("due") << 1 << seven << "7:04:59.002" << "7:05:00.870" << false << Verdict::Ring;
-        QTest::newRow("due but shown") << 1 << seven << "7:04:59.000" << "7:05:00.000" << true << Verdict::Keep;
-        QTest::newRow("one second after") << 1 << seven << "7:05:00.000" << "7:05:01.000" << false << Verdict::Keep;
-        QTest::newRow("ahead re-arms") << 1 << seven << "7:04:58.000" << "7:04:59.000" << true << Verdict::Rearm;
-        QTest::newRow("midnight never ahead") << 1 << QTime(0, 0) << "0:00:00.000" << "0:00:01.000" << true << Verdict::Keep;
-        QTest::newRow("a skipped second rings late") << 1 << seven << "7:04:59.000" << "7:05:01.000" << false << Verdict::Ring;
-        QTest::newRow("hidden ten seconds over it") << 1 << seven << "7:04:55.000" << "7:05:06.000" << false << Verdict::Ring;
-        QTest::newRow("29 minutes late") << 1 << seven << "7:00:00.000" << "7:34:00.000" << false << Verdict::Ring;
-        QTest::newRow("31 minutes late: not") << 1 << seven << "7:00:00.000" << "7:36:00.000" << false << Verdict::Keep;
-        QTest::newRow("late over midnight") << 1 << QTime(23, 59, 50) << "23:59:40.000" << "+0:00:10.000" << false << Verdict::Ring;
-        QTest::newRow("started after it: not") << 1 << seven << "7:05:00.300" << "7:05:01.000" << false << Verdict::Keep;
-        QTest::newRow("set back onto it") << 1 << seven << "8:00:00.000" << "7:05:00.000" << false << Verdict::Ring;
-        QTest::newRow("set back over it") << 1 << seven << "8:00:00.000" << "7:04:00.000" << true << Verdict::Rearm;
-    }
-    void rules() {
-        QFETCH(int, onoff);
-        QFETCH(QTime, due);
-        QFETCH(QString, checkedUpTo);
-        QFETCH(QString, now);
-        QFETCH(bool, shown);
-        AlarmSlot slot;
-        slot.on = onoff;
-        if (due.isValid()) slot.time = due;
-        QTEST(AlarmRules::check(slot, at(checkedUpTo), at(now), shown), "verdict");
-        QCOMPARE(AlarmRules::title(2, QTime(7, 5)), QString("Alarm time 3   7:05:00"));
-    }
 
     // Steps: "H:mm:ss N" ticks (a leading "+": the next day) and then N alarm sounds have played,
     // a ring filling the screen on top; "confirm" puts the strip back in its place and layer;
@@ -185,15 +134,13 @@ private slots:
         QFETCH(QString, storedTime);
         QFETCH(QString, onoff);
         if (!storedTime.isEmpty()) f->seed("ALM", "ALMTIM1", storedTime);
-        QVERIFY(f->start());
-        f->app->openSettings();
-        SettingsWindow* w = f->app->settings();
-        control<QCheckBox>(w, "alarmOn(0)")->setChecked(true);
-        control<QLineEdit>(w, "alarmHour(0)")->setText("25");
+        SettingsWindow* w = f->openSettings();
+        f->inSettings<QCheckBox>("alarmOn(0)")->setChecked(true);
+        f->inSettings<QLineEdit>("alarmHour(0)")->setText("25");
         f->platform.dialogs.expect("AlarmTime1の時刻の指定が正しくありません。");
         w->apply();
         QCOMPARE(f->stored("ALM", "onoff1"), onoff);
-        QCOMPARE(control<QCheckBox>(w, "alarmOn(0)")->isChecked(), onoff == "1");
+        QCOMPARE(f->inSettings<QCheckBox>("alarmOn(0)")->isChecked(), onoff == "1");
         tickAt("+0:00:00");
         tickAt("12:00:00");
         QCOMPARE(f->platform.dialogs.alarmSounds(), onoff.toInt());
@@ -202,11 +149,7 @@ private slots:
     // A save that fails while the alarm rings is told after the confirm, never under the ring.
     void failureWaitsForTheConfirm() {
         alarm("1 7:05:00 once");
-        sqlite3* db = nullptr;
-        sqlite3_open(qPrintable(f->platform.locations.settingsFile()), &db);
-        sqlite3_exec(db, "CREATE TRIGGER full BEFORE UPDATE ON settings BEGIN "
-                         "SELECT RAISE(ABORT, 'database or disk is full'); END", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
+        failWrites(f->platform.locations.settingsFile(), "UPDATE");
         f->platform.dialogs.allowPrefix(UiText::saveFailed);
         QVERIFY(f->start());
         tickAt("7:05:00");
@@ -214,18 +157,6 @@ private slots:
         f->clock()->alarmScreen().confirm();
         QCOMPARE(f->platform.dialogs.events().mid(1, 1), QStringList{"beep"});
         QVERIFY(f->platform.dialogs.events().value(2).startsWith("message:" + UiText::saveFailed));
-    }
-
-    void enterConfirmsAfterHalfASecond() {
-        alarm("1 7:05:00 daily");
-        QVERIFY(f->start());
-        tickAt("7:05:00");
-        QVERIFY(QTest::qWaitForWindowActive(f->clock()));
-        QTest::keyClick(f->clock(), Qt::Key_Return);  // typed for another program: ignored
-        QVERIFY(f->clock()->alarmScreen().isRinging());
-        QTest::qWait(AlarmScreen::kEnterIgnoredMs + 100);
-        QTest::keyClick(f->clock(), Qt::Key_Return);
-        QVERIFY(!f->clock()->alarmScreen().isRinging());
     }
 };
 

@@ -2,42 +2,21 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include <sqlite3.h>
-
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTest>
 
 #include "AppFixture.h"
-#include "core/SettingsRecord.h"
-#include "core/SettingsStore.h"
-#include "settings/SettingsWindow.h"
 #include "core/StoredValue.h"
-#include "widgets/TabStrip.h"
 #include "core/UiText.h"
+#include "widgets/TabStrip.h"
 
 namespace {
 
 QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Runs SQL on a file and gives the first column of the last row. What WAL mode writes stays in
-// the WAL, as after a killed program.
-int runSql(const QString& path, const QByteArray& sql) {
-    sqlite3* db = nullptr;
-    int last = 0;
-    sqlite3_open(QFile::encodeName(path).constData(), &db);
-    sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-    sqlite3_exec(db, sql, [](void* last, int, char** row, char**) {
-        *static_cast<int*>(last) = row[0] ? atoi(row[0]) : 0;
-        return 0;
-    }, &last, nullptr);
-    sqlite3_close(db);
-    return last;
 }
 
 // 200 values of 1000 characters, three or four to a page; a page in the middle is overwritten.
@@ -59,7 +38,7 @@ int syncs = 0;
 extern "C" int fdatasync(int fd) { return ++syncs, int(syscall(SYS_fdatasync, fd)); }
 extern "C" int fsync(int fd) { return ++syncs, int(syscall(SYS_fsync, fd)); }
 
-class TestSettings : public QObject {
+class TestStore : public QObject {
     Q_OBJECT
     std::unique_ptr<AppFixture> f;  // a fresh folder for each test, and the program over it
     QString storePath() const { return f->platform.locations.settingsFile(); }
@@ -74,27 +53,18 @@ private slots:
     // Names in any letter case are one name; the deletes report a missing target.
     void namesAndDeletes() {
         SettingsStore store(storePath());
-        QVERIFY(!store.deleteSection("2000/01/01"));
-        QVERIFY(!store.deleteKey("set", "PW"));
-        QVERIFY(!store.lastError().isEmpty());
-        QVERIFY(store.save("Alm", "ALMTIM1", "first"));
-        QVERIFY(store.save("aLM", "almtim1", "second"));  // overwrites, does not add
+        QVERIFY(!store.deleteKey("set", "PW") && !store.lastError().isEmpty());
+        QVERIFY(store.save("Alm", "ALMTIM1", "first") && store.save("aLM", "almtim1", "second"));
         QCOMPARE(store.get("ALM", "AlmTim1", ""), QString("second"));
-        QVERIFY(store.deleteKey("alm", "ALMTIM1"));
-        QCOMPARE(store.get("ALM", "ALMTIM1", "none"), QString("none"));
         store.save("2000/01/01", "1", "a");
         store.save("2000/01/02", "1", "b");
-        QVERIFY(!store.deleteKey("2000/01/01", "2"));
-        QVERIFY(store.deleteSection("2000/01/01"));
-        QVERIFY(!store.deleteSection("2000/01/01"));
+        QVERIFY(store.deleteSection("2000/01/01") && !store.deleteSection("2000/01/01"));
         QCOMPARE(store.get("2000/01/02", "1", ""), QString("b"));
     }
 
     void valuesRoundTrip_data() {
         QTest::addColumn<QString>("value");
-        QTest::newRow("empty") << QString("");
         QTest::newRow("blanks kept") << QString("  a b  ");
-        QTest::newRow("japanese") << QString("会議　１０時（第２会議室）");
         QTest::newRow("nul inside") << QString::fromUtf16(u"ab\0cd", 5);
         QTest::newRow("quotes") << QString("it's \"quoted\"; DROP TABLE settings;--");
         QTest::newRow("long") << QString(200000, QChar(u'長'));
@@ -126,9 +96,8 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(int, before);
         { SettingsStore create(storePath()); }
-        sqlite3* other = nullptr;  // keeps the journal files in place, as a running copy would
-        sqlite3_open(QFile::encodeName(storePath()).constData(), &other);
-        sqlite3_exec(other, "SELECT count(*) FROM settings", nullptr, nullptr, nullptr);
+        // Keeps the journal files in place, as a running copy would.
+        const OtherConnection other(storePath(), "SELECT count(*) FROM settings");
         QString checked = entry == "folder" ? QFileInfo(storePath()).path() : storePath() + entry;
         if (entry == "link") {
             checked = f->platform.root() + "/elsewhere.db";
@@ -141,7 +110,6 @@ private slots:
         struct stat info {};
         QCOMPARE(lstat(QFile::encodeName(checked).constData(), &info), 0);
         QTEST(int(info.st_mode & 07777), "after");
-        sqlite3_close(other);
         chmod(QFile::encodeName(QFileInfo(storePath()).path()).constData(), 0700);
     }
 
@@ -155,10 +123,6 @@ private slots:
         });
         QVERIFY(!done);
         QCOMPARE(store.get("2001/02/03", "1", ""), QString("old"));
-        QVERIFY(store.transaction([&] {
-            return store.deleteSection("2001/02/03") && store.save("2001/02/03", "1", "new");
-        }));
-        QCOMPARE(store.get("2001/02/03", "1", ""), QString("new"));
     }
 
     // What a killed copy left in the WAL is read at the next start, not thrown away.
@@ -255,9 +219,8 @@ private slots:
         f->platform.dialogs.allowPrefix(UiText::saveFailed + "\r\n");
         QVERIFY(f->start());
         QCOMPARE(f->platform.dialogs.shown().size(), locked ? 0 : 1);  // announced at start
-        sqlite3* other = nullptr;
-        sqlite3_open(QFile::encodeName(storePath()).constData(), &other);
-        if (locked) QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), 0);
+        const OtherConnection other(storePath(), locked ? "BEGIN IMMEDIATE" : "");
+        if (locked) QCOMPARE(other.status(), 0);
         f->app->openSettings();
         f->platform.dialogs.clear();
         QElapsedTimer timer;
@@ -267,29 +230,6 @@ private slots:
         QVERIFY(timer.elapsed() < 5000);  // each action waits about a second, once
         QCOMPARE(f->platform.dialogs.beeps(), 2);
         QCOMPARE(f->platform.dialogs.shown().size(), 2);
-        sqlite3_close(other);
-    }
-
-    void extremePositions_data() {
-        QTest::addColumn<QString>("value");
-        for (const char* value : {"32212254000", "-32212254000", "2147483647", "nan", "-inf", "1e999",
-                                  "-0", "0x7fffffff", " "})
-            QTest::newRow(value) << value;
-    }
-    // Every position and the tab hold the value; the sanitizers catch any overflow on the way.
-    void extremePositions() {
-        QFETCH(QString, value);
-        for (const char* key : {"left", "top", "tool1left", "tool1top", "Tab"})
-            f->seed("set", key, value);
-        QVERIFY(f->start());
-        f->app->openSettings();
-        SettingsWindow* w = f->app->settings();
-        const QRect screen = f->platform.screens.primaryScreen();
-        QVERIFY(screen.intersects(f->clock()->geometry()) && screen.intersects(w->geometry()));
-        QCOMPARE(w->tabs().currentIndex(), 0);
-        w->close();
-        for (const char* key : {"tool1left", "tool1top", "Tab"})
-            QVERIFY(QRegularExpression("^-?\\d+$").match(f->stored("set", key)).hasMatch());
     }
 
     void numbers_data() {
@@ -298,12 +238,10 @@ private slots:
         QTest::addColumn<bool>("asBool");
         QTest::newRow("plain") << "1500" << 1500 << true;
         QTest::newRow("negative") << "-300" << -300 << true;
-        QTest::newRow("default 0") << "0" << 0 << false;
         QTest::newRow("True") << "True" << 0 << true;
         QTest::newRow("lower true") << "true" << 0 << true;
         QTest::newRow("False") << "False" << 0 << false;
         QTest::newRow("yes is junk") << "yes" << 0 << false;
-        QTest::newRow("empty") << "" << 0 << false;
         QTest::newRow("mixed") << "12abc" << 0 << false;
         QTest::newRow("too big for an int") << "99999999999" << 0 << true;
     }
@@ -317,7 +255,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QTime>("expected");
         QTest::newRow("stored form") << "7:05:00" << QTime(7, 5);
-        QTest::newRow("no seconds") << "23:30" << QTime(23, 30);
         QTest::newRow("PM") << "7:05:00 PM" << QTime(19, 5);
         QTest::newRow("12 AM is midnight") << "12:15:00 AM" << QTime(0, 15);
         QTest::newRow("12 PM is noon") << "12:15:00 PM" << QTime(12, 15);
@@ -334,46 +271,7 @@ private slots:
         QCOMPARE(StoredValue::parseTime(text).value_or(QTime()), expected);
         if (expected.isValid()) QCOMPARE(StoredValue::parseTime(StoredValue::fromTime(expected)), expected);
     }
-
-    // What the alarm page takes; the refusals it reports are tested with the page.
-    void hourMinute_data() {
-        QTest::addColumn<QString>("hour");
-        QTest::addColumn<QString>("minute");
-        QTest::addColumn<QString>("stored");  // empty: refused
-        QTest::newRow("7 5") << "7" << "5" << "7:05:00";
-        QTest::newRow("leading zeros") << "007" << "05" << "7:05:00";
-        QTest::newRow("bounds") << "23" << "59" << "23:59:00";
-        QTest::newRow("midnight") << "0" << "0" << "0:00:00";
-        QTest::newRow("full-width") << "１２" << "３０" << "12:30:00";
-        QTest::newRow("sign") << "+7" << "0" << "";
-    }
-    void hourMinute() {
-        QFETCH(QString, hour);
-        QFETCH(QString, minute);
-        QFETCH(QString, stored);
-        const auto time = StoredValue::parseHourMinute(hour, minute);
-        QCOMPARE(time.has_value(), !stored.isEmpty());
-        if (time) QCOMPARE(StoredValue::fromTime(*time), stored);
-    }
-
-    // Keys that no other test reads through the record; a DateColor of 0 is magenta in memory only.
-    void recordColoursAndPassword() {
-        SettingsStore store(storePath());
-        store.save("set", "SheduleColor", "65535");
-        store.save("set", "PW", "Pass");
-        SettingsRecord r;
-        r.load(store);
-        QCOMPARE(r.scheduleColour, 65535);
-        QCOMPARE(r.password, QString("Pass"));
-        QCOMPARE(r.dateColour, kMagenta);  // none stored
-        for (const char* stored : {"0", "junk", "255"}) {
-            store.save("set", "DateColor", stored);
-            r.load(store);
-            QCOMPARE(r.dateColour, QString(stored) == "255" ? 255 : kMagenta);
-            QCOMPARE(store.get("set", "DateColor", ""), QString(stored));  // not written back
-        }
-    }
 };
 
-QTEST_MAIN(TestSettings)
-#include "tst_settings.moc"
+QTEST_MAIN(TestStore)
+#include "tst_store.moc"

@@ -11,7 +11,7 @@ set -uo pipefail
 
 # shellcheck source=tests/e2e/common.sh
 source "$(dirname "$(realpath "$0")")/common.sh" "$@"
-recent_list=$(dirname "$(realpath "$0")")/../utilities/recent_list.py
+recent_list=$(dirname "$(realpath "$0")")/../support/recent_list.py
 recent=$XDG_DATA_HOME/RecentDocuments
 
 # Runs a command every 50 ms until it succeeds, at most the given number of times.

@@ -1,5 +1,3 @@
-#include <sqlite3.h>
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,10 +6,8 @@
 #include <QWindow>
 
 #include "AppFixture.h"
-#include "WriteLog.h"
-#include "lock/PasswordDialog.h"
-#include "settings/SettingsWindow.h"
 #include "core/UiText.h"
+#include "lock/PasswordDialog.h"
 
 namespace {
 
@@ -64,11 +60,6 @@ private:
             if (step == "reopen") f->app->openSettings();
             w = f->app->settings();
         }
-    }
-    void open() {
-        QVERIFY(f->start());
-        f->app->openSettings();
-        w = f->app->settings();
     }
 
 private slots:
@@ -136,7 +127,7 @@ private slots:
     }
     void characterLimit() {
         QFETCH(QString, typed);
-        open();
+        w = f->openSettings();
         auto* box = c<QLineEdit>("passwordEntry");
         box->insert(typed);
         QTEST(box->text(), "kept");
@@ -149,10 +140,7 @@ private slots:
         f->seed("set", "Tab", "5");
         if (row.pw != _) f->seed("set", "PW", row.pw);
         if (row.lock != _) f->seed("set", "LOCK", row.lock);
-        WriteLog log(f->platform.locations.settingsFile());
-        QVERIFY(f->start());
-        f->app->openSettings();
-        w = f->app->settings();
+        QVERIFY((w = f->openSettings()));
         if (!row.message.isEmpty()) f->platform.dialogs.expect(row.message);
         int messagesOnTop = 0;
         f->platform.dialogs.onMessage = [&](const QString&) {
@@ -161,18 +149,17 @@ private slots:
         QHash<QString, QString> before;
         for (QWidget* widget : w->findChildren<QWidget*>())
             before.insert(widget->objectName(), widget->toolTip());
-        log.clear();
-        sqlite3* other = nullptr;
-        sqlite3_open(QFile::encodeName(f->platform.locations.settingsFile()).constData(), &other);
-        if (row.flags.contains('F'))
-            sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-        run(row.steps);
-        sqlite3_close(other);
+        f->log->clear();
+        {
+            const OtherConnection other(f->platform.locations.settingsFile(),
+                                        row.flags.contains('F') ? "BEGIN IMMEDIATE" : "");
+            run(row.steps);
+        }
 
         QCOMPARE(f->stored("set", "PW"), row.storedPw);
         QCOMPARE(f->app->record().password, row.storedPw == _ ? "" : row.storedPw);
         QCOMPARE(f->stored("set", "LOCK"), row.storedLock);
-        QCOMPARE(log.writes().count("set/LOCK"), row.lockWrites);
+        QCOMPARE(f->log->writes().count("set/LOCK"), row.lockWrites);
         QCOMPARE(c<QLabel>("consolePanel")->text(), row.panel);
         QCOMPARE(lampOn("lockLamp"), row.flags.contains('L'));
         QCOMPARE(c("noteList")->isHidden(), row.flags.contains('L'));

@@ -6,7 +6,6 @@ class FakeClock : public Clock {
 public:
     QDateTime now() const override { return now_; }
     void set(const QDateTime& now) { now_ = now; }
-    void advance(int seconds) { now_ = now_.addSecs(seconds); }
 
 private:
     QDateTime now_{QDate(1999, 6, 5), QTime(9, 5, 3)};
