@@ -18,11 +18,11 @@ const QString kReleased = "\r\n    LOCK解除!";
 const QString kUnchanged = "PassWordは\r\n変更されませんでした";
 const QString kHover = "マウスカーソルを合わせると   ヘルプを表示";
 
-// Steps, separated by blanks: a button's name presses it, "passwordChangeLink" clicks the link, "name:text"
-// types into a box and "name=text" pastes into it, "Esc", "close" (the dialog's close box),
-// "reopen" (the settings window). Flags: L lamp lit and list hidden, A password asked for, H help
-// on, F the store held by another program. While the dialog is open: which of oldPassword,
-// newPassword, confirmPassword and changePasswordButton are enabled, the focus and what the boxes show.
+// Steps, separated by blanks: a button's name presses it, "passwordChangeLink" clicks the link,
+// "name:text" types into a box, "name=text" pastes into it, "close" closes the dialog by its box.
+// Flags: L lamp lit and list hidden, A password asked for, H help on, F the store held by another
+// program. While the dialog is open: which of oldPassword, newPassword, confirmPassword and
+// changePasswordButton are enabled, the focus and what the boxes show.
 struct Road {
     QString pw, lock, steps, storedPw, storedLock;
     int lockWrites;
@@ -53,11 +53,8 @@ private:
             if (name == "passwordChangeLink") QTest::mouseClick(c(name), Qt::LeftButton);
             if (step.contains(':')) QTest::keyClicks(c(name), text);
             if (step.contains('=')) c<QLineEdit>(name)->insert(text);
-            if (step == "Esc") QTest::keyClick(dialog(), Qt::Key_Escape);
-            if (step == "close" || step == "reopen")
-                (step == "close" ? dialog() : static_cast<QWidget*>(w))->close();
+            if (step == "close") dialog()->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            if (step == "reopen") f->app->openSettings();
             w = f->app->settings();
         }
     }
@@ -77,7 +74,6 @@ private slots:
         // clang-format off
         row("lock and release",  {"abc", "0", "lockButton lockButton passwordEntry:abc", "abc", "0", 2, kReleased, ""});
         row("wrong case",        {"abc", "1", "lockButton passwordEntry:ABC", "abc", "1", 0, kPrompt, "LA"});
-        row("pasted 1000",       {"abc", "1", "lockButton passwordEntry=" + x1000, "abc", "1", 0, kPrompt, "LA"});
         row("cancel",            {"abc", "1", "lockButton passwordEntry:ab lockButton", "abc", "1", 0, "操作は\r\nキャンセルされました", "L"});
         row("asks again, empty", {"abc", "1", "lockButton passwordEntry:ab lockButton lockButton passwordEntry:c", "abc", "1", 0, kPrompt, "LA"});
         row("restart locked",    {"abc", "1", "",            "abc", "1", 0, "", "L"});
@@ -97,9 +93,7 @@ private slots:
         row("mismatch clears",   {_, _, "passwordChangeLink newPassword:ab confirmPassword:aB" + changePasswordButton, _, _, 0, "", "", "0111 newPassword 入力不要||",
             "入力ミスです！\r\nPassWord と PassWordの確認 欄には同じものを入力する必要があります。\r\nまた　大文字 小文字も区別されます。\r\n\r\n例：\r\nPassWord            Gh8kP37\r\nPassWordの確認    Gh8kP37"});
         row("cancel",            {"abc", _, "passwordChangeLink oldPassword:abc newPassword:d confirmPassword:d cancelPasswordButton", "abc", _, 0, kUnchanged, ""});
-        row("Esc",               {"abc", _, "passwordChangeLink Esc",   "abc", _, 0, kUnchanged, ""});
         row("close box",         {"abc", _, "passwordChangeLink close", "abc", _, 0, kUnchanged, ""});
-        row("link once",         {"abc", _, "passwordChangeLink passwordChangeLink", "abc", _, 0, "", "", "1000 oldPassword ||"});
         row("changed while locked", {"abc", "1", "passwordChangeLink oldPassword:abc newPassword:new confirmPassword:new" + changePasswordButton + " lockButton passwordEntry:abc", "new", "1", 0, kPrompt, "LA"});
         row("new one releases",  {"abc", "1", "passwordChangeLink oldPassword:abc newPassword:new confirmPassword:new" + changePasswordButton + " lockButton passwordEntry:new", "new", "0", 1, kReleased, ""});
         row("changed",           {"abc", _, "passwordChangeLink oldPassword:abc newPassword:X confirmPassword:X" + changePasswordButton, "X", _, 0, changed, ""});
@@ -107,7 +101,6 @@ private slots:
         row("help on",           {"abc", _, "helpButton",          "abc", _, 0, kHover, "H"});
         row("off after locking", {"abc", _, "lockButton helpButton helpButton", "abc", "1", 1, "", "L"});
         row("on while asking",   {"abc", "1", "lockButton helpButton", "abc", "1", 0, kPrompt, "LAH"});
-        row("reopened",          {"abc", _, "helpButton reopen",   "abc", _, 0, "", ""});
         row("lock not saved",    {"abc", "0", "lockButton",      "abc", "0", 0, "", "F"});
         row("release not saved", {"abc", "1", "lockButton passwordEntry:abc", "abc", "1", 0, kPrompt, "LAF"});
         row("password not saved", {"abc", _, "passwordChangeLink oldPassword:abc newPassword:d confirmPassword:d" + changePasswordButton, "abc", _, 0, "", "F", "0111 newPassword $$$|$|$"});
@@ -119,11 +112,9 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
         QTest::newRow("ASCII") << "abcdefghijk" << "abcdefghij";
-        QTest::newRow("full-width") << "ＡＢＣＤＥＦＧＨＩＪＫ" << "ＡＢＣＤＥＦＧＨＩＪ";
         QTest::newRow("emoji tenth") << "123456789😀x" << "123456789😀";
         QTest::newRow("emoji eleventh") << "1234567890😀" << "1234567890";
         QTest::newRow("combining accent") << "abcdefghie\u0301x" << "abcdefghie\u0301";
-        QTest::newRow("paste of 1000") << QString(1000, u'鳴') << QString(10, u'鳴');
     }
     void characterLimit() {
         QFETCH(QString, typed);

@@ -92,7 +92,6 @@ private slots:
         row("■ back to today",    {1990, 12, "yearButton(2)",   L, 2026, 12, 8, true, today});
         row("stops at 100",       {105,  1,  "yearButton(0)",   R, 100,  1,  0, false, none});
         row("stops at 9999",      {9999, 12, "yearButton(1)",   L, 9999, 12, 0, false, none});
-        row("another month",      {2026, 12, "monthButton(11)", L, 2026, 11, 0, false, none});
         row("back to this month", {2026, 1,  "monthButton(12)", L, 2026, 12, 8, true, today});
         row("today stops blink",  {2026, 12, "dateCell(10) dateCell(8)", L, 2026, 12, 8, false, today});
         row("another day blinks", {2026, 12, "dateCell(8) dateCell(10)", L, 2026, 12, 10, true, "2026/12/8"});
@@ -141,7 +140,6 @@ private slots:
         row("first note",    {{},                        "add", "new", "", {"new", _, _, _, _, "65535"}});
         row("fifth note",    {{"1", "2", "3", "4"},      "add", "5",   "", {"1", "2", "3", "4", "5", "65535"}});
         row("sixth refused", {{"1", "2", "3", "4", "5", "255"}, "add", "6", full, {"1", "2", "3", "4", "5", "65535"}});
-        row("add recolours", {{"a", _, _, _, _, "255"},   "add", "b",   "", {"a", "b", _, _, _, "65535"}});
         row("odd long note", {{},                        "add", odd,   "", {odd, _, _, _, _, "65535"}});
         row("gap at key 3",  {{"a", "b", _, "d", _, "255"}, "add", "c", "", {"a", "b", "c", _, _, "65535"}});
         row("no date chosen", {{"二月"},                  "add", "x",   kSelectDate, {"二月", _, _, _, _, _}, 2});
@@ -158,7 +156,6 @@ private slots:
         row("default, no notes",  {{_, _, _, _, _, "255"},   "menu", "3", "",           {_, _, _, _, _, _}});
         row("default, Yes",       {{"a", _, _, _, _, "255"}, "menu", "3", reset + "?",  {"a", _, _, _, _, _}});
         row("default, No",        {{"a", _, _, _, _, "255"}, "menu", "3", reset,        {"a", _, _, _, _, "255"}});
-        row("default, no colour", {{"a"},                   "menu", "3", "",           {"a", _, _, _, _, _}});
         row("Escape",             {{"a", _, _, _, _, "255"}, "menu", "-1", "",          {"a", _, _, _, _, "255"}, 12, 0, kMagenta});
         // clang-format on
     }
