@@ -233,6 +233,7 @@ private slots:
         QTest::addColumn<bool>("asBool");
         QTest::newRow("plain") << "1500" << 1500 << true;
         QTest::newRow("True") << "True" << 0 << true;
+        QTest::newRow("lower true") << "true" << 0 << true;
         QTest::newRow("False") << "False" << 0 << false;
         QTest::newRow("yes is junk") << "yes" << 0 << false;
         QTest::newRow("mixed") << "12abc" << 0 << false;
