@@ -1,57 +1,71 @@
 # Shared by the end-to-end scripts: a private X server, a fresh home, the real ZKTIME, and
-# small helpers to find windows and read pixels. Source it after setting bin and out.
+# small helpers to report checks, find windows and read pixels. Source it with the program's path.
 #
 # ZK_E2E_WM=openbox runs the program under openbox, as users run it under a window manager;
 # unset or "none" runs it on the bare X server; "gnome" in a headless GNOME Shell (XWayland) from
 # the kit in ZK_GNOME_KIT (by default ../shared/tools/gnome-session beside the repository), and
 # the script is skipped (status 77) where there is none. Checks of what only a window manager does
 # (focus rules, layers, closing) look at $wm.
-# shellcheck shell=bash
+# shellcheck shell=bash disable=SC2034  # variables for the scripts that source it
 # shellcheck source=scripts/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 
-if (($# != 1)) || [[ ! -x $1 ]]; then
-    echo "usage: $0 path/to/ZKTIME" >&2
-    exit 2
-fi
+[[ $# == 1 && -x $1 ]] || { echo "usage: $0 path/to/ZKTIME" >&2; exit 2; }
 bin=$(realpath "$1")
 out=$PWD
 readonly title='^ZORVEK Inc\.TIME$'
-passed=0
-failed=0
+passed=0 failed=0 seen=''
 pass() { echo "PASS: $*"; passed=$((passed + 1)); }
-fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
+fail() { echo "FAIL: $*"; failed=$((failed + 1)); return 1; }
 finish() {
-    if ((failed > 0)) && [[ -s ${log:-} ]]; then
-        echo "output of ZKTIME:"
-        sed 's/^/    /' "$log"
-fi
+    ((failed > 0)) && [[ -s ${log:-} ]] && sed -e '1i output of ZKTIME:' -e 's/^/    /' "$log"
     echo "$passed passed, $failed failed"
-    ((failed == 0)) && exit 0
-    exit 1
+    exit $((failed > 0))
 }
+
+# check WHAT COMMAND...: passes or fails by the command's status, which it returns. A failure
+# shows the command and what the helpers below last saw (they leave it in seen).
+check() {
+    seen=
+    "${@:2}" && { pass "$1"; return 0; }
+    fail "$1 [${*:2}${seen:+ / saw: $seen}]"
+}
+not() { ! "$@"; }
+# Runs a command every 50 ms until it succeeds, at most the given number of times.
+retry() {
+    local n=$1
+    until "${@:2}"; do
+        ((--n > 0)) || return 1
+        sleep 0.05
+    done
+}
+# has TEXT WORD...: whether the text holds every word.
+has() {
+    local word
+    for word in "${@:2}"; do [[ $1 == *"$word"* ]] || return 1; done
+}
+need() {
+    local tool
+    for tool; do command -v "$tool" >/dev/null || fail "$tool is not installed"; done
+    ((failed == 0)) || finish
+}
+ms() { echo $(($(date +%s%N) / 1000000)); }
+# Ends a process started here and returns its status.
+end() { kill "$1" 2>/dev/null; wait "$1" 2>/dev/null; }
 
 wm=${ZK_E2E_WM:-none}
 kit=${ZK_GNOME_KIT:-$(zk_root)/../shared/tools/gnome-session}
-if [[ $wm == gnome && ! -x $kit/start ]]; then
-    echo "SKIP: no GNOME Shell test kit at $kit"
-    exit 77
-fi
-tools=(Xvfb xdotool import convert compare sqlite3 xprop xwininfo)
-[[ $wm == openbox ]] && tools+=(openbox wmctrl)
-[[ $wm == gnome ]] && tools+=(gnome-shell Xwayland)
-for tool in "${tools[@]}"; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed"
-done
-((failed == 0)) || finish
+[[ $wm == gnome && ! -x $kit/start ]] && { echo "SKIP: no GNOME Shell test kit at $kit"; exit 77; }
+need Xvfb xdotool import convert compare sqlite3 xprop xwininfo
+[[ $wm == openbox ]] && need openbox wmctrl
+[[ $wm == gnome ]] && need gnome-shell Xwayland
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/zktime-e2e.XXXXXX")
-clock_pid=
-wm_pid=
+clock_pid='' wm_pid='' xterm_pid=''
 cleanup() {
     stop_xterm
-    [[ -n $clock_pid ]] && kill "$clock_pid" 2>/dev/null && wait "$clock_pid" 2>/dev/null
-    [[ -n $wm_pid ]] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
+    stop_clock
+    [[ -n $wm_pid ]] && end "$wm_pid"
     [[ $wm == gnome ]] && "$kit/stop" "$tmp/desk" >/dev/null
     zk_stop_xvfb
     rm -rf "$tmp"
@@ -90,179 +104,118 @@ log=$tmp/clock.log
 if [[ $wm == openbox ]]; then
     openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
     wm_pid=$!
-    for ((i = 0; i < 100; i++)); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.05
-    done
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-        { fail "openbox did not start"; finish; }
+    wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+    retry 100 wm_up || { fail "openbox did not start"; finish; }
 fi
 
+# Starts the program with the environment settings given ("NAME=value") and sets clock to the id
+# of its window.
+# shellcheck disable=SC2120  # mostly without any
 start_clock() {
-    "$bin" >>"$log" 2>&1 &
+    env "$@" "$bin" >>"$log" 2>&1 &
     clock_pid=$!
+    clock=$(find_window) || { fail "the clock did not appear"; finish; }
 }
 
+# Ends the program if it still runs, sets status to how it ended (143: ended here), and waits
+# for the window manager to let go of its window: the next copy's window may get the same id, and
+# GNOME Shell then drops its states.
 stop_clock() {
     [[ -n $clock_pid ]] || return 0
-    kill "$clock_pid" 2>/dev/null
-    wait "$clock_pid" 2>/dev/null
-    clock_pid=
+    end "$clock_pid"
+    status=$? clock_pid=
+    retry 40 not managed "$clock"
 }
 
-# Prints the id of the mapped clock window; fails after 10 s.
-find_window() {
-    local deadline=$((SECONDS + 10)) ids
-    while ((SECONDS < deadline)); do
-        if ids=$(xdotool search --onlyvisible --name "$title" 2>/dev/null) && [[ -n $ids ]]; then
-            head -n 1 <<<"$ids"
-            return 0
-        fi
-        sleep 0.02
-    done
-    return 1
-}
-
-is_mapped() { xdotool search --onlyvisible --name "$title" 2>/dev/null | grep -qx "$1"; }
-
-# Sets geometry to "X,Y WIDTHxHEIGHT" of the window, waiting up to 2 s for the wanted one.
-geometry=
-wait_geometry() {
-    local wid=$1 wanted=$2 deadline=$((SECONDS + 2)) key value X Y WIDTH HEIGHT
-    while :; do
-        X='' Y='' WIDTH='' HEIGHT=''
-        while IFS='=' read -r key value; do
-            case $key in X | Y | WIDTH | HEIGHT) printf -v "$key" '%s' "$value" ;; esac
-        done < <(xdotool getwindowgeometry --shell "$wid" 2>/dev/null)
-        geometry="$X,$Y ${WIDTH}x$HEIGHT"
-        [[ $geometry == "$wanted" ]] && return 0
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
-
-# Prints "r g b" (0 to 255) of one pixel of an image.
-pixel() {
-    local f="p{$2,$3}"
-    convert "$1" -format "%[fx:int(255*$f.r+0.5)] %[fx:int(255*$f.g+0.5)] %[fx:int(255*$f.b+0.5)]" info:
-}
-
-# Prints "r g b" of one pixel of the screen.
-screen_pixel() {
-    shoot "1x1+$1+$2" "$tmp/pixel.png"
-    pixel "$tmp/pixel.png" 0 0
-}
-
-# near "r g b" "R G B" tolerance: every channel within the tolerance.
-near() {
-    local -a a b
-    read -r -a a <<<"$1"
-    read -r -a b <<<"$2"
-    local i d
-    for i in 0 1 2; do
-        d=$((a[i] - b[i]))
-        ((d < 0)) && d=$((-d))
-        ((d <= $3)) || return 1
-    done
-}
-
-# Number of pixels that differ between two images of one size.
-differing_pixels() {
-    local n
-    n=$(compare -metric AE "$1" "$2" null: 2>&1)
-    # A difference gives status 1; only 2 is an error.
-    [[ $n =~ ^[0-9.e+]+$ ]] || { echo "error: $n" >&2; echo -1; return; }
-    awk -v n="$n" 'BEGIN { printf "%d\n", n }'
-}
-
-# Pixels darker than mid-grey in an image: text drawn in black over the gradient.
-dark_pixels() {
-    convert "$1" -colorspace Gray -threshold 40% -format '%[fx:int((1-mean)*w*h+0.5)]' info:
-}
-
-# Number of pixels that differ in one region (WxH+X+Y) of two images.
-region_changed() {
-    convert "$1" -crop "$3" +repage "$tmp/region-a.png"
-    convert "$2" -crop "$3" +repage "$tmp/region-b.png"
-    differing_pixels "$tmp/region-a.png" "$tmp/region-b.png"
-}
-
-
-# Prints the id of a mapped window of the program with the given size ("484x135"); fails after 10 s.
-find_sized() {
-    local deadline=$((SECONDS + 10)) id
-    while ((SECONDS < deadline)); do
-        for id in $(xdotool search --onlyvisible --class ZKTIME 2>/dev/null); do
-            xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: $1\$" && { echo "$id"; return 0; }
-        done
-        sleep 0.05
-    done
-    return 1
-}
-
-stored() { sqlite3 "$store" "SELECT value FROM settings WHERE section='$1' AND key='$2'"; }
+running() { kill -0 "$clock_pid" 2>/dev/null; }
 
 # Creates the store afresh with the given rows, each "('section','key','value')".
 seed_store() {
-    rm -rf "$store_dir"
-    mkdir -m 0700 "$store_dir"
+    rm -rf "$store_dir" && mkdir -m 0700 "$store_dir"
     local IFS=,
-    (umask 077 && sqlite3 "$store" \
-        "CREATE TABLE settings(section TEXT NOT NULL COLLATE NOCASE, key TEXT NOT NULL COLLATE NOCASE,
-                               value TEXT NOT NULL, PRIMARY KEY(section, key));
-         INSERT INTO settings VALUES $*;")
+    (umask 077 && sqlite3 "$store" "CREATE TABLE settings(section TEXT NOT NULL COLLATE NOCASE,
+        key TEXT NOT NULL COLLATE NOCASE, value TEXT NOT NULL, PRIMARY KEY(section, key));
+        INSERT INTO settings VALUES $*;")
 }
 
-# Prints "X,Y" of a window's outer corner: its frame's under a window manager.
-frame_origin() {
-    local id=$1 parent
-    while parent=$(xwininfo -tree -id "$id" | grep 'Parent window id:') &&
-        [[ $parent != *"(the root window)"* ]]; do
-        id=$(awk '{print $4}' <<<"$parent")
-    done
-    xwininfo -id "$id" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
-                              END {print x "," y}'
+stored() { sqlite3 "$store" "SELECT value FROM settings WHERE section='$1' AND key='$2'"; }
+stored_as() { seen=$(stored "$1" "$2") && [[ $seen == "$3" ]]; }
+
+# --- Windows ----------------------------------------------------------------------------------
+visible() { xdotool search --onlyvisible "$@" 2>/dev/null; }
+# Prints the id of the mapped clock window; fails after about 10 s.
+find_window() { retry 200 visible --limit 1 --name "$title"; }
+is_mapped() { visible --class ZKTIME | grep -qx "$1"; }
+managed() { xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -qw "$(printf '0x%x' "$1")"; }
+
+sized() {
+    visible --class ZKTIME getwindowgeometry %@ | awk -v size="$1" '/^Window/ {id = $2}
+        $1 == "Geometry:" && $2 == size {print id; found = 1; exit} END {exit !found}'
+}
+# Prints the id of a mapped window of the program with the given size ("484x135"); fails after
+# about 10 s.
+find_sized() { retry 200 sized "$1"; }
+
+# Prints "X,Y WIDTHxHEIGHT" of a window as xdotool reports it: under a window manager X,Y is
+# not the window's own corner.
+geometry_of() {
+    xdotool getwindowgeometry --shell "$1" 2>/dev/null |
+        awk -F= '{v[$1] = $2} END {print v["X"] "," v["Y"] " " v["WIDTH"] "x" v["HEIGHT"]}'
+}
+at() { seen=$(geometry_of "$1") && [[ $seen == "$2" ]]; }
+# Waits up to about 2 s for the window to be at "X,Y WIDTHxHEIGHT".
+wait_geometry() { retry 40 at "$@"; }
+
+# wm_state WINDOW STATE...: whether the window manager gives the window every state (ABOVE...).
+wm_state() { seen=$(xprop -id "$1" _NET_WM_STATE 2>/dev/null) && has "$seen" "${@:2}"; }
+has_focus() { seen=$(xdotool getwindowfocus 2>/dev/null) && [[ $seen == "$1" ]]; }
+activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
+
+# click WINDOW X Y [xdotool click arguments], X and Y in the program's pixels at the scale a
+# script sets, and press KEY...: then xdotool gives the program half a second to answer.
+scale=1
+click() { xdotool mousemove --window "$1" $((scale * $2)) $((scale * $3)) click "${@:4}" sleep .5; }
+double_click() { click "$@" --repeat 2 --delay 60 1; }
+press() { xdotool key "$@" sleep 0.5; }
+
+# Double-clicks the strip's date and sets sid to the settings window that opens.
+open_settings() {
+    double_click "$clock" 40 8
+    sid=$(find_sized $((427 * scale))x$((347 * scale))) ||
+        { fail "no settings window after a double click on the date"; finish; }
+    sleep 0.3
 }
 
-# The window manager states of a window, as xprop names them.
-wm_states() { xprop -id "$1" _NET_WM_STATE 2>/dev/null; }
-
-# Prints "X,Y" of a window's own top-left corner on the screen (inside any frame).
-window_origin() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
-                             END {print x "," y}'
+# Whether two images of one size differ.
+differs() {
+    seen=$(compare -metric AE "$1" "$2" null: 2>&1)
+    # A difference gives status 1; only 2 is an error.
+    [[ $seen =~ ^[0-9.e+]+$ && $seen != 0 ]]
 }
-
-focused_window() { xdotool getwindowfocus 2>/dev/null; }
 
 # --- Alarms over other windows ----------------------------------------------------------------
-readonly magenta="255 0 255"
-xterm_pid=
-stop_xterm() {
-    [[ -n $xterm_pid ]] && kill "$xterm_pid" 2>/dev/null && wait "$xterm_pid" 2>/dev/null
-    xterm_pid=
-}
-# Starts an xterm with the given options, painted magenta; sets xterm_id.
+stop_xterm() { [[ -z $xterm_pid ]] || end "$xterm_pid"; xterm_pid=; }
+# Starts an xterm with the given options, painted magenta, and focuses it (GNOME Shell: the
+# script clicks it); sets xterm_id.
 start_xterm() {
     xterm -bg '#ff00ff' -fg '#ff00ff' "$@" -e sleep 600 2>/dev/null &
     xterm_pid=$!
-    local deadline=$((SECONDS + 10))
-    until xterm_id=$(xdotool search --onlyvisible --pid "$xterm_pid" 2>/dev/null | head -n 1) &&
-        [[ -n $xterm_id ]]; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
-    xdotool windowactivate --sync "$xterm_id" 2>/dev/null || xdotool windowfocus --sync "$xterm_id"
+    xterm_id=$(retry 200 visible --limit 1 --pid "$xterm_pid") || return 1
+    [[ $wm == gnome ]] || activate "$xterm_id"
     sleep 0.3
 }
 
 # The store's time text of the moment the given number of seconds from now.
 time_in() { date -d "@$(($(date +%s) + $1))" +%-H:%M:%S; }
 
-# Waits up to the given number of seconds for the window to fill the 1024x768 screen.
-wait_ring() {
-    local deadline=$(($(date +%s%N) + $2 * 1000000000))
-    until wait_geometry "$1" "0,0 1024x768" 2>/dev/null; do
-        (($(date +%s%N) < deadline)) || return 1
-    done
+ringing() { is_mapped "$1" && at "$1" "0,0 1024x768"; }
+# Waits up to about the given number of seconds for the window to fill the 1024x768 screen.
+wait_ring() { retry $(($2 * 20)) ringing "$1"; }
+
+# The number of pixels of the magenta xterm in a screenshot taken now into the given file.
+magenta() {
+    shoot 1024x768+0+0 "$1"
+    convert "$1" -fuzz 20% -fill black +opaque '#f0f' -fill white -opaque '#f0f' \
+        -format '%[fx:int(mean*w*h+0.5)]' info:
 }
+covers_xterm() { seen="$(magenta "$1") pixels of the xterm" && [[ $seen == "0 "* ]]; }
