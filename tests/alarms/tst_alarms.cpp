@@ -52,9 +52,6 @@ private slots:
             << "Alarm time 1   7:05:00" << "起床" << 0;
         QTest::newRow("due before the start: not")
             << "0" << QStringList{"1 5:50:00 once"} << QStringList{"6:00:01 0 armed"} << "" << "" << 0;
-        QTest::newRow("two slots in one gap: the first rings")
-            << "0" << QStringList{"1 7:05:00 daily one", "2 7:05:30 daily two"}
-            << QStringList{"7:04:59 0", "7:06:00 1 shown"} << "Alarm time 1   7:06:00" << "one" << 0;
         QTest::newRow("once: switches itself off")
             << "0" << QStringList{"2 12:00:00 once 昼"}
             << QStringList{"12:00:00 1", "+11:00:00 1", "12:00:00 1"}

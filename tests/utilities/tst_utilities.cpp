@@ -22,8 +22,6 @@ private slots:
         QTest::newRow("Hidden") << mine + "Hidden=true\n" << false << 0 << true;
         QTest::newRow("GNOME: off") << mine + "X-GNOME-Autostart-enabled=false\n" << false << 0 << true;
         QTest::newRow("Hidden, turned on") << mine + "Hidden=true\n" << false << 3 << false;
-        QTest::newRow("unwritable, session") << "/" << false << 1 << false;
-        QTest::newRow("unwritable, cleanup") << "/" << false << 2 << false;
         QTest::newRow("unwritable, both: one message") << "/" << false << 3 << false;
     }
     void autostartStates() {
