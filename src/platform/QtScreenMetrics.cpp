@@ -13,3 +13,9 @@ QList<QRect> QtScreenMetrics::screens() const {
     for (const QScreen* screen : QGuiApplication::screens()) all << screen->geometry();
     return all;
 }
+
+QSize QtScreenMetrics::primaryScreenPixels() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize()
+                  : primaryScreen().size();
+}

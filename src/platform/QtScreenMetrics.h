@@ -6,4 +6,5 @@ class QtScreenMetrics : public ScreenMetrics {
 public:
     QRect primaryScreen() const override;
     QList<QRect> screens() const override;
+    QSize primaryScreenPixels() const override;
 };

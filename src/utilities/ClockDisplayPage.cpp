@@ -67,9 +67,10 @@ void ClockDisplayPage::loadPosition(QPoint clockTwips) {
 
 void ClockDisplayPage::loadScreenSize() {
     screen_ = screens_.primaryScreen().size();
+    const QSize pixels = screens_.primaryScreenPixels();
     screenSizeLabel_->setText(QStringLiteral(" このシステムの画面サイズは %1×%2です。")
-                                  .arg(screen_.width())
-                                  .arg(screen_.height()));
+                                  .arg(pixels.width())
+                                  .arg(pixels.height()));
 }
 
 void ClockDisplayPage::populateExitButtons() {
