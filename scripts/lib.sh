@@ -4,7 +4,7 @@
 # Everything the build, the program and its tests need from Debian.
 ZK_PACKAGES=(
     build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libsqlite3-dev libxcb1-dev
-    libcanberra-dev libcanberra-pulse sound-theme-freedesktop
+    libcanberra-dev libcanberra-pulse sound-theme-freedesktop qt6-translations-l10n
     xvfb xauth xdotool imagemagick sqlite3
     fonts-ipafont-gothic fonts-ipafont-mincho
 )

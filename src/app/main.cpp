@@ -4,6 +4,7 @@
 #include "app/ProgramIcon.h"
 #include "core/UiText.h"
 #include "platform/LinuxPlatform.h"
+#include "platform/QtDialogs.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("ZKTIME");
     QApplication::setQuitOnLastWindowClosed(false);
+    QtDialogs::useJapanese();
     desktop.dialogs().setWindowIcon(&ProgramIcon::forWindows);
 
     Application app(desktop.services());

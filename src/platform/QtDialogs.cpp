@@ -1,8 +1,12 @@
 #include "platform/QtDialogs.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace {
 
@@ -32,12 +36,25 @@ Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& text, Buttons
                                    Icon icon) {
     QMessageBox box(toQt(icon), title_, text, toQt(buttons), parent);
     if (!parent && icon_) box.setWindowIcon(icon_());
+    // A short message would leave the box too narrow for its title beside the title bar's buttons.
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    const int titleWidth = box.fontMetrics().horizontalAdvance(title_) + 160;
+    if (grid)
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     switch (box.exec()) {
         case QMessageBox::Cancel: return Answer::Cancel;
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;
         default: return Answer::Ok;
     }
+}
+
+bool QtDialogs::useJapanese() {
+    static QTranslator qtTexts;
+    return qtTexts.load(QStringLiteral("qtbase_ja"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+           QCoreApplication::installTranslator(&qtTexts);
 }
 
 void QtDialogs::beep() { sound_.play(EventSound::Event::Bell); }
