@@ -24,7 +24,7 @@ std::vector<ControlDef> build() {
     for (int k = 0; k < 3; ++k) {
         const QString frame = indexed("alarmFrame", k);
         defs.insert(defs.end(), {
-            {frame, K::Frame, "", "", 240, 1080 + 1200 * k, 5775, 975, {}, kPoints},
+            spoken({frame, K::Frame, "", "", 240, 1080 + 1200 * k, 5775, 975, {}, kPoints}, "アラーム" + digit[k]),
             {indexed("alarmOn", k), K::CheckBox, QStringLiteral("Alarm Time %1").arg(k + 1),
              QStringLiteral("チェックを入れるとアラーム %1 がＯＮになります").arg(digit[k]),
              120, 0, 1575, 210, frame, kPoints, true},
@@ -32,12 +32,12 @@ std::vector<ControlDef> build() {
             // past the minute box: the label is wider than its blanks alone would need, and the
             // two options stand further right.
             {indexed("alarmTimeCaption", k), K::Label, " 時　　　 　分に", "", 600, 360, 1380, 195, frame, kPoints},
-            {indexed("alarmHour", k), K::LineEdit, "", "", 240, 240, 375, 270, frame, kPoints},
-            {indexed("alarmMinute", k), K::LineEdit, "", "", 960, 240, 375, 270, frame, kPoints},
+            spoken({indexed("alarmHour", k), K::LineEdit, "", "", 240, 240, 375, 270, frame, kPoints}, "アラーム" + digit[k] + "の時"),
+            spoken({indexed("alarmMinute", k), K::LineEdit, "", "", 960, 240, 375, 270, frame, kPoints}, "アラーム" + digit[k] + "の分"),
             {indexed("alarmMessageCaption", k), K::Label, "メッセージ ：", "", 360, 600, 930, 195, frame, kPoints},
-            {indexed("alarmMessage", k), K::LineEdit, "",
-             QStringLiteral("アラーム %1 の実行時に表示するメッセージを入力します").arg(digit[k]),
-             1440, 600, 4215, 270, frame, kPoints},
+            spoken({indexed("alarmMessage", k), K::LineEdit, "",
+                    QStringLiteral("アラーム %1 の実行時に表示するメッセージを入力します").arg(digit[k]),
+                    1440, 600, 4215, 270, frame, kPoints}, "アラーム" + digit[k] + "のメッセージ"),
             {indexed("alarmOnce", k), K::Radio, "一度だけ実行", "一度アラームがなるとアラーム設定がＯＦＦになります",
              2040, 360, 1455, 210, frame, kPoints},
             {indexed("alarmDaily", k), K::Radio, "毎日実行",

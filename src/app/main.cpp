@@ -5,6 +5,8 @@
 #include "core/UiText.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/QtDialogs.h"
+#include "widgets/Accessible.h"
+#include "widgets/FocusStyle.h"
 
 namespace {
 
@@ -30,6 +32,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("ZKTIME");
     QApplication::setQuitOnLastWindowClosed(false);
     QtDialogs::useJapanese();
+    Accessible::install();
+    QApplication::setStyle(new FocusStyle);
     desktop.dialogs().setWindowIcon(&ProgramIcon::forWindows);
 
     Application app(desktop.services());

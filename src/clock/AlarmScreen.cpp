@@ -12,6 +12,7 @@
 #include "core/SettingsStore.h"
 #include "platform/Platform.h"
 #include "platform/WindowManager.h"
+#include "widgets/Accessible.h"
 #include "widgets/ControlDef.h"
 #include "widgets/SystemColours.h"
 
@@ -22,6 +23,7 @@ AlarmScreen::AlarmScreen(QWidget& window, const Platform& os, SettingsStore& sto
         auto* enter = new QShortcut(QKeySequence(key), &window);
         connect(enter, &QShortcut::activated, this, &AlarmScreen::enterPressed);
     }
+    Accessible::setRole(&window, QAccessible::Window);
 }
 
 // Full screen and above every window, whatever the stored layer; a failure to switch a one-shot
@@ -39,6 +41,7 @@ void AlarmScreen::ring(int slot) {
     title_->setText(AlarmRules::title(slot, os_.clock.now().time()));
     placeLines();
     takeFocus();
+    announce(true);
     if (alarm.once) {
         const SettingsStore::Action switchOff(store_);
         record_.storeAlarmOn(store_, slot, false);
@@ -49,6 +52,7 @@ void AlarmScreen::ring(int slot) {
 // then the focus goes back where it was.
 void AlarmScreen::confirm() {
     if (ringing_) restoreStrip();
+    announce(false);
     emit confirmed();
     giveFocusBack();
     if (!window_.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
@@ -71,6 +75,7 @@ void AlarmScreen::makeLines() {
         line->show();
     }
     confirmButton_->setFocusPolicy(Qt::NoFocus);
+    confirmButton_->installEventFilter(this);
     confirmButton_->show();
     connect(confirmButton_, &QPushButton::clicked, this, &AlarmScreen::confirm);
 }
@@ -134,6 +139,19 @@ void AlarmScreen::giveFocusBack() {
     acceptFocus(false);
     WindowManager::activate(focusBefore_);
     focusBefore_ = 0;
+}
+
+// A screen reader hears the ring as an alert, its title and message, with 確認(K) focused.
+void AlarmScreen::announce(bool ringing) {
+    Accessible::setRole(&window_, ringing ? QAccessible::AlertMessage : QAccessible::Window);
+    window_.setAccessibleName(ringing ? title_->text() + ' ' + message_->text() : QString());
+    if (ringing) confirmButton_->setFocus();
+}
+
+// Neither does a blank typed just as the alarm came press the focused 確認(K).
+bool AlarmScreen::eventFilter(QObject* watched, QEvent* event) {
+    return watched == confirmButton_ && event->type() == QEvent::KeyPress &&
+           !enterIgnored_.hasExpired();
 }
 
 // An Enter typed for another program just as the alarm came does not confirm it unseen.

@@ -30,6 +30,9 @@ public:
     // How long after a ring Enter is ignored: it was typed for the program the user works in.
     static constexpr int kEnterIgnoredMs = 500;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // From the first moment of a ring to its confirmation.
     void started();
@@ -44,6 +47,7 @@ private:
     void takeFocus();
     void giveFocusBack();
     void enterPressed();
+    void announce(bool ringing);
 
     QWidget& window_;
     const Platform& os_;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDate>
+#include <QString>
+#include <optional>
 
 // Where days stand in the calendar's 37 cells: seven to a row, Sunday first.
 namespace MonthLayout {
@@ -19,5 +21,12 @@ inline int column(int cell) { return (cell - 1) % 7; }
 int cellColour(int cell);
 // The year a step leads to; a step past either end of the range stops there.
 int stepYear(int year, int step);
+
+// The date a key leads to from the selected one: arrows by a day or a week, Page Up and Down by a
+// month, with Ctrl by a year, Home to today; none for another key or beyond the years shown.
+std::optional<QDate> dateAfterKey(QDate from, QDate today, int key, Qt::KeyboardModifiers modifiers);
+
+// A date as a screen reader says it: "2026年12月6日 日曜日 今日 予定 2件 色付き".
+QString spokenDate(QDate date, bool today, int notes, bool coloured);
 
 }  // namespace MonthLayout

@@ -41,11 +41,11 @@ const std::vector<ControlDef>& controls() {
         {"confirmHint", K::Label, "確認欄には、新しいパスワードに入力したものと同じものを入力してください。", "",
          120, 120, 3735, 375, {}, 0, false, G, kLabel},
         {"oldPasswordCaption", K::Label, "古いパスワード：", "", 960, 760, 1245, 180, {}, 0, false, G, kLabel, kDefault, kRight},
-        {"oldPassword", K::LineEdit, "", "", 2280, 720, 1095, 270},
+        spoken({"oldPassword", K::LineEdit, "", "", 2280, 720, 1095, 270}, "古いパスワード"),
         {"newPasswordCaption", K::Label, "新しいパスワード：", "", 820, 1240, 1380, 180, {}, 0, false, G, kLabel, kDefault, kRight},
-        {"newPassword", K::LineEdit, "", "", 2280, 1200, 1095, 270},
+        spoken({"newPassword", K::LineEdit, "", "", 2280, 1200, 1095, 270}, "新しいパスワード"),
         {"confirmCaption", K::Label, "確認：", "", 1750, 1600, 450, 180, {}, 0, false, G, kLabel, kDefault, kRight},
-        {"confirmPassword", K::LineEdit, "", "", 2280, 1560, 1095, 270},
+        spoken({"confirmPassword", K::LineEdit, "", "", 2280, 1560, 1095, 270}, "新しいパスワードの確認"),
         {"changePasswordButton", K::Button, "変更", "", 240, 2040, 1695, 350},
         {"cancelPasswordButton", K::Button, "キャンセル", "", 2040, 2040, 1695, 350},
     };
@@ -64,6 +64,7 @@ PasswordDialog::PasswordDialog(SettingsRecord& record, SettingsStore& store, Dia
       dialogs_(dialogs) {
     setObjectName("passwordDialog");
     setWindowTitle(QStringLiteral(" "));  // an empty title would show the program's name
+    setAccessibleName(QStringLiteral("パスワードの変更"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFont(Fonts::gothic(kPoints));

@@ -48,19 +48,21 @@ std::vector<ControlDef> build() {
     static constexpr int columnColours[7] = {0x8080FF, kWhite, kWhite, kWhite, kWhite, kWhite, 0xFFC0C0};
     for (int i = 1; i <= 37; ++i) {
         const int column = (i - 1) % 7, row = (i - 1) / 7;
-        defs.push_back({indexed("dateCell", i), K::Label, "", "",
+        defs.push_back(pressable({indexed("dateCell", i), K::Label, "", "",
                          360 + 480 * column, 1320 + 240 * row, 375, 255,
-                         {}, 12, false, G, columnColours[column], kBlack, Qt::AlignCenter});
+                         {}, 12, false, G, columnColours[column], kBlack, Qt::AlignCenter}));
     }
 
     // The year and month buttons let their black frames show through, so that a frame's line
     // runs on unbroken above them.
     defs.push_back({"yearFrame", K::Frame, "Year", "", 3720, 800, 855, 495, {},
                      kPoints, true, G, 0xFF00FF, kBlack});
-    static constexpr std::pair<const char*, int> years[] = {{"≪", 120}, {"≫", 600}, {"■", 360}};
+    struct Year { const char* caption; int left; const char* spoken; };
+    static constexpr Year years[] = {{"≪", 120, "前の年（右クリックで10年前）"},
+                                     {"≫", 600, "次の年（右クリックで10年後）"}, {"■", 360, "今年"}};
     for (int i = 0; i < 3; ++i)
-        defs.push_back({indexed("yearButton", i), K::Label, years[i].first, "", years[i].second, 240, 210, 180,
-                         "yearFrame", kPoints, true, G, kYearText, kDefault, Qt::AlignCenter});
+        defs.push_back(pressable({indexed("yearButton", i), K::Label, years[i].caption, "", years[i].left, 240, 210, 180,
+                         "yearFrame", kPoints, true, G, kYearText, kDefault, Qt::AlignCenter}, years[i].spoken));
 
     defs.push_back({"monthFrame", K::Frame, "Month", "", 3720, 1320, 855, 1815, {},
                      kPoints, true, G, 0x00C000, kBlack});
@@ -70,27 +72,29 @@ std::vector<ControlDef> build() {
     for (int month = 1; month <= 12; ++month) {
         const int row = (month - 1) % 6;
         const bool twoDigits = month >= 10;
-        defs.push_back({indexed("monthButton", month), K::Label, QString::number(month), "",
+        defs.push_back(pressable({indexed("monthButton", month), K::Label, QString::number(month), "",
                          month <= 6 ? 210 : rightColumn[month - 6], 240 + 240 * row,
                          twoDigits ? 360 : 150, twoDigits ? 240 : 225,
-                         "monthFrame", 11.25, true, M, kGreen, kDefault, Qt::AlignCenter});
+                         "monthFrame", 11.25, true, M, kGreen, kDefault, Qt::AlignCenter},
+                         QStringLiteral("%1月").arg(month)));
     }
 
     defs.insert(defs.end(), {
         // Wide enough for the prompt "日付を指定してください" and any date.
         {"selectedDateLabel", K::Label, "", "", 240, 3000, 2250, 210, {}, 9.75, false, G, kWhite},
-        {"noteList", K::List, "", "", 240, 3240, 4335, 960, {}, kPoints, false, G, kLime, kBlack},
+        spoken({"noteList", K::List, "", "", 240, 3240, 4335, 960, {}, kPoints, false, G, kLime, kBlack}, "スケジュール一覧"),
         // Shown only while a note is chosen, just above the list, so that it covers no note.
         {"deleteNoteButton", K::Button, "削除(&E)", "", 2520, 2895, 1095, 345, {}, kPoints},
         {"greetingOffCheck", K::CheckBox, "起動時にスケジュールを表示しない", "", 240, 4290, 3255, 210, {},
          kPoints, false, G, kLightGrey, kBlack},
-        {"passwordEntry", K::LineEdit, "", "", 4920, 1680, 1095, 270, {}, kPoints, false, G, kLime, kBlack},
+        spoken({"passwordEntry", K::LineEdit, "", "", 4920, 1680, 1095, 270, {}, kPoints, false, G, kLime, kBlack}, "パスワード"),
         // Two lines: "PassWord" over "Change".
-        underlined({"passwordChangeLink", K::Label, "PassWord Change", "", 4920, 2760, 1095, 390, {}, kPoints, true, G, kRed}),
+        pressable(underlined({"passwordChangeLink", K::Label, "PassWord Change", "", 4920, 2760, 1095, 390, {}, kPoints, true, G, kRed}),
+                  "パスワードの変更"),
         {"helpButton", K::Button, "  HELP", "ヘルプを表示", 4825, 3160, 1280, 340, {}, kPoints},
-        {"helpLamp", K::Lamp, "", "", 5050, 3290, 150, 90, {}, kPoints, false, G, kDefault, kBlack},
+        spoken({"helpLamp", K::Lamp, "", "", 5050, 3290, 150, 90, {}, kPoints, false, G, kDefault, kBlack}, "ヘルプのランプ"),
         {"lockButton", K::Button, "  LOCK", "", 4825, 3510, 1280, 340, {}, kPoints},
-        {"lockLamp", K::Lamp, "", "", 5050, 3630, 150, 90, {}, kPoints, false, G, kDefault, kBlack},
+        spoken({"lockLamp", K::Lamp, "", "", 5050, 3630, 150, 90, {}, kPoints, false, G, kDefault, kBlack}, "LOCKのランプ"),
         {"addNoteButton", K::Button, "追加(&T)", "", 4825, 3850, 1280, 340, {}, kPoints},
         {"endInputButton", K::Button, "入力終了(&N)", "", 4825, 4200, 1280, 340, {}, kPoints},
     });

@@ -1,7 +1,8 @@
 #include "schedule/CalendarPage.h"
 
 #include <QCheckBox>
-#include <QEvent>
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "core/CalendarState.h"
@@ -51,6 +52,7 @@ CalendarPage::CalendarPage(QWidget* window, CalendarState& state, SettingsRecord
     blink_.setInterval(kBlinkMs);
     connect(&blink_, &QTimer::timeout, this, &CalendarPage::blink);
     cells_[1]->parentWidget()->installEventFilter(this);  // the tab's page: shown or hidden
+    for (int i = 1; i <= MonthLayout::kCells; ++i) cells_[i]->installEventFilter(this);
     connect(greetingOffCheck_, &QCheckBox::toggled, this, &CalendarPage::onGreetingChoiceChanged);
     connectLabels();
 }
@@ -69,9 +71,59 @@ void CalendarPage::runBlinkTimer() {
     else blink_.stop();
 }
 
-bool CalendarPage::eventFilter(QObject*, QEvent* event) {
+bool CalendarPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show || event->type() == QEvent::Hide) runBlinkTimer();
+    // The keys move the date as soon as the tab shows.
+    if (event->type() == QEvent::Show && watched == cells_[1]->parentWidget())
+        cells_[offeredCell()]->setFocus();
+    // The focused date is framed in its own colour, which stands out on the black grid.
+    auto* cell = qobject_cast<QLabel*>(watched);
+    if (cell && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        cell->setFrameStyle(event->type() == QEvent::FocusIn ? QFrame::Box | QFrame::Plain
+                                                             : QFrame::NoFrame);
+    if (!cell || event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return onDateKey(key->key(), key->modifiers());
+}
+
+bool CalendarPage::onDateKey(int key, Qt::KeyboardModifiers modifiers) {
+    const QDate selected(state_.shownYear, state_.shownMonth, state_.selectedCell ? state_.selectedDay : 1);
+    if (const auto to = MonthLayout::dateAfterKey(selected, today(), key, modifiers)) {
+        selectDate(*to);
+        return true;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (state_.selectedCell != 0) notes_->onDateDoubleClicked();
+        return true;
+    }
+    if (key == Qt::Key_Delete) return notes_->deleteCurrent(), true;
     return false;
+}
+
+// A date chosen by the keyboard: its month shown if it is another, then selected as by a click.
+void CalendarPage::selectDate(QDate date) {
+    if (date.year() != state_.shownYear || date.month() != state_.shownMonth) {
+        state_.shownYear = date.year();
+        state_.shownMonth = date.month();
+        updateCurrentMonthFlag();
+        showMonth();
+        colourMonthButtons();
+    }
+    const int cell = MonthLayout::cellOfDay(state_.firstOfMonth, date.day());
+    onDatePressed(cell, Qt::LeftButton, {});
+    cells_[cell]->setFocus();
+}
+
+// Tab reaches the grid at one cell, the selected date's or the month's first day's; the arrows
+// move from there.
+int CalendarPage::offeredCell() const {
+    return state_.selectedCell ? state_.selectedCell
+                               : MonthLayout::cellOfDay(state_.firstOfMonth, 1);
+}
+
+void CalendarPage::offerFocus() {
+    for (int i = 1; i <= MonthLayout::kCells; ++i)
+        cells_[i]->setFocusPolicy(i == offeredCell() ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void CalendarPage::connectLabels() {
@@ -103,6 +155,7 @@ void CalendarPage::openCalendar() {
     state_.blinkPhase = 0;
     state_.firstOfMonth = QDate(state_.shownYear, state_.shownMonth, 1);
     state_.blinkCell = state_.selectedCell = fillMonth(state_.firstOfMonth);
+    offerFocus();
 }
 
 void CalendarPage::afterShow() {
@@ -159,7 +212,18 @@ void CalendarPage::recolourGrid() {
         const int colour = DateSection::colour(store_, key);
         setCellBold(i, false);
         if (colour != 0) setTextColour(cells_[i], colour);
+        describeCell(i, colour);
     }
+}
+
+// Counting the notes of every date costs a read each; only a screen reader needs it.
+void CalendarPage::describeCell(int cell, int colour) {
+    if (!QAccessible::isActive()) return;
+    const QDate date(state_.shownYear, state_.shownMonth, cells_[cell]->text().toInt());
+    const QString key = DateSection::dateKey(date.year(), date.month(), date.day());
+    const int notes = int(DateSection::storedNotes(store_, key).size());
+    cells_[cell]->setAccessibleName(
+        MonthLayout::spokenDate(date, date == today(), notes, colour != 0));
 }
 
 void CalendarPage::recolourKeepingSelection() {
@@ -173,9 +237,11 @@ void CalendarPage::updateCurrentMonthFlag() {
 }
 
 void CalendarPage::colourMonthButtons() {
-    for (int i = 1; i <= 12; ++i) setTextColour(monthButtons_[i], kGreen);
     const int shown = state_.shownMonth;
-    if (shown >= 1 && shown <= 12) setTextColour(monthButtons_[shown], kLime);
+    for (int i = 1; i <= 12; ++i) {
+        setTextColour(monthButtons_[i], i == shown ? kLime : kGreen);
+        monthButtons_[i]->setAccessibleDescription(i == shown ? QStringLiteral("表示中") : QString());
+    }
 }
 
 void CalendarPage::setCellBold(int cell, bool bold) {
@@ -198,6 +264,7 @@ void CalendarPage::showMonth() {
     setDateCaption();
     notes_->hideDelete();
     state_.blinkCell = state_.selectedCell = fillMonth(state_.firstOfMonth);
+    offerFocus();
 }
 
 void CalendarPage::onYearPressed(int index, Qt::MouseButton button) {
@@ -226,6 +293,7 @@ void CalendarPage::showMonthOf(int index) {
 void CalendarPage::onDatePressed(int index, Qt::MouseButton button, QPoint globalPos) {
     recolourGrid();
     state_.selectedCell = index;
+    offerFocus();
     setCellBold(index, true);
     state_.selectedDay = cells_[index]->text().toInt();
     showSelectedDate();

@@ -49,6 +49,9 @@ public:
     void onYearReleased(int index);
     void showMonthOf(int index);
     void onDatePressed(int index, Qt::MouseButton button, QPoint globalPos);
+    // The keyboard on the grid: the selected date moves, Enter opens the input area, Delete
+    // deletes the chosen note.
+    bool onDateKey(int key, Qt::KeyboardModifiers modifiers);
 
     ScheduleNotes& notes() { return *notes_; }
     DateColours& colours() { return *colours_; }
@@ -71,6 +74,10 @@ private:
     void recolourKeepingSelection();
     void setCellBold(int cell, bool bold);
     QDate today() const;
+    void selectDate(QDate date);
+    int offeredCell() const;
+    void offerFocus();
+    void describeCell(int cell, int colour);
 
     CalendarState& state_;
     SettingsRecord& record_;

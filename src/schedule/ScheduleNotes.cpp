@@ -1,6 +1,6 @@
 #include "schedule/ScheduleNotes.h"
 
-#include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,6 +11,7 @@
 #include "platform/Dialogs.h"
 #include "schedule/DateColours.h"
 #include "widgets/ControlDef.h"
+#include "widgets/CutRows.h"
 
 namespace {
 const QString kSelectDate = QStringLiteral("日付を指定してください");
@@ -42,6 +43,7 @@ ScheduleNotes::ScheduleNotes(QWidget* window, const CalendarState& state, Settin
         hovered->setMouseTracking(true);
         hovered->installEventFilter(this);
     }
+    noteList_->installEventFilter(this);  // Delete
     // Every click on a note offers to delete it, on the one already chosen too; so does
     // choosing one with the keys.
     connect(noteList_, &QListWidget::itemClicked, this, &ScheduleNotes::onNoteClicked);
@@ -65,6 +67,7 @@ void ScheduleNotes::loadNotes() {
         auto* row = new QListWidgetItem(QString::fromUtf8(note), noteList_);
         row->setData(kStoredBytes, note);
     }
+    showCutRowsInFull(noteList_);
 }
 
 QList<QByteArray> ScheduleNotes::listedNotes() const {
@@ -125,6 +128,13 @@ void ScheduleNotes::deleteNote() {
     noteInput_->setFocus();
 }
 
+void ScheduleNotes::deleteCurrent() {
+    QListWidgetItem* current = noteList_->currentItem();
+    if (!current) return;
+    current->setSelected(true);
+    deleteNote();
+}
+
 void ScheduleNotes::onNoteClicked() {
     deleteButton_->show();
     deleteButton_->setDefault(true);
@@ -161,6 +171,11 @@ void ScheduleNotes::showInputHelp() {
 }
 
 bool ScheduleNotes::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == noteList_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        deleteCurrent();
+        return true;
+    }
     if (event->type() == QEvent::MouseMove) {
         if (watched == noteInput_)
             showInputHelp();

@@ -30,6 +30,8 @@ public:
     void onDateDoubleClicked();
     void addNote();
     void deleteNote();
+    // Delete on the keyboard: the note under the list's cursor, as if it were clicked.
+    void deleteCurrent();
     void onNoteClicked();
     void onNoteTyped();
     void endInput();

@@ -12,6 +12,7 @@
 #include "core/Twips.h"
 #include "platform/Clock.h"
 #include "platform/ScreenMetrics.h"
+#include "widgets/CutRows.h"
 #include "widgets/Fonts.h"
 #include "widgets/LayoutTable.h"
 #include "widgets/VersionPictures.h"
@@ -33,7 +34,8 @@ const QSize kLogo(143, 14);  // pixels
 const std::vector<ControlDef>& controls() {
     static const std::vector<ControlDef> defs = {
         {"greetingTitle", K::Label, "", "", 3000, 2760, 3000, 300, {}, 12, true, G, kWhite, kDefault, Qt::AlignCenter},
-        underlined({"greetingNotes", K::List, "", "", 7300, 360, 6975, 1260, {}, 12, true, G, kWhite, kDarkGrey}),
+        spoken(underlined({"greetingNotes", K::List, "", "", 7300, 360, 6975, 1260, {}, 12, true, G, kWhite, kDarkGrey}),
+               "今日のスケジュール"),
         {"greetingDialogOffCheck", K::CheckBox, "起動時に このメッセージを表示しない", "", 7560, 0, 3255, 300, {},
          kPoints, false, G, kWhite, kBlack},
         {"closeGreetingButton", K::Button, "閉じる(&C)", "", -1200, 50, 1215, 300, {}, kPoints},
@@ -53,6 +55,7 @@ TodayView::TodayView(const Clock& clock, SettingsStore& store, SettingsRecord& r
       record_(record),
       calendar_(calendar) {
     setObjectName("greetingWindow");
+    setAccessibleName(QStringLiteral("今日の予定"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFont(Fonts::gothic(kPoints));
@@ -98,6 +101,7 @@ void TodayView::load() {
         title_->setText(QStringLiteral("LOCKされているためスケジュールを表示できません"));
     }
     notes_->addItems(DateSection::loadNotes(store_, key));
+    showCutRowsInFull(notes_);
     // The title sizes to its text and ends left of the close button, which would hide its end.
     title_->adjustSize();
     title_->move(qBound(0, px(kButtonAtRest - kGap) - title_->width(), title_->x()), title_->y());

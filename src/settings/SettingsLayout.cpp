@@ -26,10 +26,10 @@ std::vector<ControlDef> frameControls() {
         {"inputAreaLine", K::Label, "", "", 120, 5265, 6120, 15, {}, kPoints, false, G, kDefault, kGrey},
         {"inputAreaLineShade", K::Label, "", "", 120, 5280, 6120, 15, {}, kPoints, false, G, kDefault, kWhite},
         {"noteInputCaption", K::Label, "スケジュール入力欄：", "", 120, 5400, 1635, 195, {}, kPoints, false, G, kLightGrey},
-        {"noteInput", K::LineEdit, "", "", 1920, 5480, 4335, 270, {},
-         kPoints, false, G, kLightGrey, kDarkGreen},
-        underlined({"scheduleColourLabel", K::Label, "Color Change", "", 360, 5640, 1230, 195, {},
-                    kPoints, true, G, kYellow}),
+        spoken({"noteInput", K::LineEdit, "", "", 1920, 5480, 4335, 270, {},
+                kPoints, false, G, kLightGrey, kDarkGreen}, "スケジュール入力欄"),
+        pressable(underlined({"scheduleColourLabel", K::Label, "Color Change", "", 360, 5640, 1230, 195, {},
+                              kPoints, true, G, kYellow}), "スケジュールの表示色の変更"),
     };
 }
 

@@ -75,6 +75,7 @@ void SettingsWindow::buildTabs() {
     for (int tab = 0; tab < SettingsLayout::kTabCount; ++tab)
         buildControls(tabs_->page(tab), SettingsLayout::page(tab));
     buildControls(this, SettingsLayout::frame());
+    control<QWidget>(this, "noteInput")->setFocusPolicy(Qt::NoFocus);  // until its area opens
     tabs_->lower();
 }
 
@@ -236,8 +237,10 @@ void SettingsWindow::onTabChanged() {
     calendar_->disableInputButtons();
 }
 
-// The schedule input area lies below the tabs; the window grows to reveal it.
+// The schedule input area lies below the tabs; the window grows to reveal it. Tab does not stop
+// on its box while it lies beyond the window's edge.
 void SettingsWindow::showInputArea(bool shown) {
     constexpr int kInputAreaHeight = 705;  // twips: outer height 6285 instead of 5580
     setFixedHeight(px(SettingsLayout::kWindowHeight + (shown ? kInputAreaHeight : 0)));
+    control<QWidget>(this, "noteInput")->setFocusPolicy(shown ? Qt::StrongFocus : Qt::NoFocus);
 }

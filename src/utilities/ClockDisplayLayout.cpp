@@ -21,7 +21,7 @@ std::vector<ControlDef> build() {
         {"titleBarColoursCheck", K::CheckBox, "時計をタイトルバーと同じ色で表示", "", 360, 960, 3015, 210, {}, kPoints},
         // The check box stands on the frame's top edge as its heading; the two styles under it
         // apply only while it is ticked.
-        {"exitControlsFrame", K::Frame, "", "", 240, 1290, 5775, 900, {}, kPoints},
+        spoken({"exitControlsFrame", K::Frame, "", "", 240, 1290, 5775, 900, {}, kPoints}, "終了ボタンの種類"),
         {"exitControlsCheck", K::CheckBox, "Windowsの 再起動 及び 終了 ボタンの追加", exitTip,
          120, 0, 3975, 210, "exitControlsFrame", kPoints},
         {"exitControlType(0)", K::Radio, "ボタンタイプ　（シングルクリックで実行）", "", 480, 330, 3615, 210, "exitControlsFrame", kPoints},
@@ -33,9 +33,9 @@ std::vector<ControlDef> build() {
         {"recommendedPlaceButton", K::Button, "推奨位置(&I)", "解像度に合った位置に移動", 4380, 510, 1125, 310, "positionFrame", kPoints},
         {"sliderFrame", K::Frame, "スライドバーで好みの位置へ", "", 240, 960, 5295, 1215, "positionFrame", kPoints},
         {"horizontalCaption", K::Label, "横軸", "", 360, 360, 360, 195, "sliderFrame", kPoints},
-        {"leftSlider", K::Slider, "", "", 840, 285, 4095, 375, "sliderFrame", kPoints},
+        spoken({"leftSlider", K::Slider, "", "", 840, 285, 4095, 375, "sliderFrame", kPoints}, "時計の横の位置"),
         {"verticalCaption", K::Label, "縦軸", "", 360, 840, 360, 195, "sliderFrame", kPoints},
-        {"topSlider", K::Slider, "", "", 840, 765, 4095, 375, "sliderFrame", kPoints},
+        spoken({"topSlider", K::Slider, "", "", 840, 765, 4095, 375, "sliderFrame", kPoints}, "時計の縦の位置"),
     };
 }
 

@@ -23,7 +23,7 @@ std::vector<ControlDef> build() {
         {"clearRecentNowButton", K::Button, "今すぐ消去", "", 240, 330, 1335, 375, "recentFrame", kPoints},
         {"clearRecentNowHint", K::Label, "このボタンを押すと”最近使ったファイル”を今すぐに消去することができます。", "",
          1800, 330, 3855, 390, "recentFrame", kPoints},
-        {"powerFrame", K::Frame, "", "", 240, 2220, 5775, 1020, {}, kPoints},
+        spoken({"powerFrame", K::Frame, "", "", 240, 2220, 5775, 1020, {}, kPoints}, "再起動または終了"),
         {"powerCheck", K::CheckBox, "Windowsの再起動 or 終了", "", 120, 0, 2535, 210, "powerFrame", kPoints},
         {"powerChoice(0)", K::Radio, "再起動", "", 480, 300, 1095, 210, "powerFrame", kPoints},
         {"powerChoice(1)", K::Radio, "終了", "", 1680, 300, 975, 210, "powerFrame", kPoints},
@@ -33,7 +33,7 @@ std::vector<ControlDef> build() {
         {"launchCheck", K::CheckBox, "アプリケーションの起動", "", 120, 0, 2175, 255, "launchFrame", kPoints},
         {"launchCaption", K::Label, "アプリケーションのフルパスを入力 ：", "", 120, 360, 2760, 195, "launchFrame", kPoints},
         {"browseButton", K::Button, "参照", "", 3000, 240, 2535, 350, "launchFrame", kPoints},
-        {"launchCommandBox", K::LineEdit, "", "", 240, 720, 5295, 270, "launchFrame", kPoints},
+        spoken({"launchCommandBox", K::LineEdit, "", "", 240, 720, 5295, 270, "launchFrame", kPoints}, "実行するファイルのフルパス"),
     };
 }
 

@@ -16,7 +16,7 @@ using namespace LayoutTable;
 std::vector<ControlDef> build() {
     return {
         {"tempFilesPanel", K::Label, "", "", 120, 720, 6015, 3855, {}, kPoints, false, G, kWhite, kBlack},
-        {"tempFileList", K::List, "", "", 240, 1080, 2895, 3405, {}, kPoints, false, G, kLightGrey, kDarkGrey},
+        spoken({"tempFileList", K::List, "", "", 240, 1080, 2895, 3405, {}, kPoints, false, G, kLightGrey, kDarkGrey}, "検出した不要なファイル"),
         // Two lines tall: beside the list the caption cannot fit on one line.
         {"cleanupAtLoginCheck", K::CheckBox, "Windowsの起動時にtmpファイルを消去する。", "",
          3240, 3600, 2775, 495, {}, kPoints, false, G, kLightGrey, kBlack},

@@ -14,6 +14,7 @@
 #include <limits>
 
 #include "core/Twips.h"
+#include "widgets/Accessible.h"
 #include "widgets/Fonts.h"
 
 namespace {
@@ -131,6 +132,7 @@ QWidget* make(const ControlDef& def, QWidget* parent) {
             lamp->setReadOnly(true);
             lamp->setFocusPolicy(Qt::NoFocus);
             lamp->setFrame(false);
+            Accessible::setRole(lamp, QAccessible::StaticText);
             return lamp;
         }
     }
@@ -183,6 +185,8 @@ QWidget* createControl(const ControlDef& def, QWidget* parent) {
     control->setGeometry(pxRect(def.left, def.top, def.width, def.height));
     if (def.points > 0 || def.underline) control->setFont(fontOf(def, parent));
     applyLook(def, control);
+    if (def.pressable) Accessible::pressable(static_cast<QLabel*>(control));
+    control->setAccessibleName(def.spoken);
     return control;
 }
 

@@ -8,7 +8,8 @@
 class QWidget;
 
 // One control of a window, described as data: its name (the Qt object name), kind, caption,
-// tooltip, twip geometry relative to its parent control and font.
+// tooltip, twip geometry relative to its parent control and font, and what a screen reader
+// hears of it.
 struct ControlDef {
     enum class Kind {
         Label,
@@ -38,6 +39,8 @@ struct ControlDef {
     Qt::Alignment align = {};  // empty keeps the kind's default
     bool border = false;       // a single-line border (labels)
     bool underline = false;
+    QString spoken = {};     // what a screen reader says it is, where the caption does not tell
+    bool pressable = false;  // a label that acts on a click
 };
 
 QColor colourFromBgr(int bgr);

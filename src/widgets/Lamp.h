@@ -11,4 +11,5 @@ inline void setLamp(QWidget* lamp, bool on) {
     QPalette palette = lamp->palette();
     palette.setColor(QPalette::Base, colourFromBgr(on ? LayoutTable::kLime : LayoutTable::kBlack));
     lamp->setPalette(palette);
+    lamp->setAccessibleDescription(on ? QStringLiteral("点灯") : QStringLiteral("消灯"));
 }

@@ -36,4 +36,16 @@ inline ControlDef underlined(ControlDef def) {
     return def;
 }
 
+// A control told to a screen reader by a name of its own: its caption, if any, stands apart.
+inline ControlDef spoken(ControlDef def, QString name) {
+    def.spoken = std::move(name);
+    return def;
+}
+
+// A label that is clicked: a screen reader sees a button that it can press.
+inline ControlDef pressable(ControlDef def, QString name = {}) {
+    def.pressable = true;
+    return spoken(std::move(def), std::move(name));
+}
+
 }  // namespace LayoutTable

@@ -7,6 +7,8 @@
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
+#include "widgets/Accessible.h"
+
 namespace {
 
 constexpr int kRowHeight = 22;  // pixels
@@ -64,6 +66,7 @@ TabStrip::TabStrip(const QStringList& captions, int perRow, QWidget* parent)
     for (int i = 0; i < captions.size(); ++i) {
         auto* tab = new Tab(this);
         tab->setObjectName(QStringLiteral("tabs.tab(%1)").arg(i));
+        Accessible::setRole(tab, QAccessible::PageTab);
         tab->setText(captions[i]);
         tab->setCheckable(true);
         tab->setFocusPolicy(Qt::TabFocus);
@@ -71,9 +74,11 @@ TabStrip::TabStrip(const QStringList& captions, int perRow, QWidget* parent)
         tabs_->addButton(tab, i);
         auto* page = new Page(rows);
         page->setObjectName(QStringLiteral("tabs.page(%1)").arg(i));
+        page->setAccessibleName(QString(captions[i]).remove(u'&'));
         pages_->addWidget(page);
     }
     tabs_->button(0)->setChecked(true);
+    Accessible::setRole(this, QAccessible::PageTabList);
     connect(tabs_, &QButtonGroup::idToggled, this, &TabStrip::tab_Toggled);
     const std::pair<QKeySequence, int> moves[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
