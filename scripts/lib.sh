@@ -10,12 +10,14 @@ ZK_PACKAGES=(
 )
 # Only the tests need these: a window manager and the tools that look at windows, a mock logind
 # on a private bus, GTK's recent-files list, the freedesktop validators, a private sound server
-# with its recorder, libfaketime, and a headless GNOME Shell.
+# with its recorder, libfaketime, a headless GNOME Shell, and the accessibility bus with its
+# Python client.
 ZK_TEST_PACKAGES=(
     openbox wmctrl x11-utils xterm
     python3-dbusmock python3-gi gir1.2-gtk-3.0 desktop-file-utils appstream dbus
     pulseaudio pulseaudio-utils sox faketime
     gnome-shell xwayland dbus-daemon dbus-bin libglib2.0-bin python3-dbus
+    at-spi2-core gir1.2-atspi-2.0
 )
 
 zk_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }

@@ -1,12 +1,14 @@
 #include <QTest>
 
 #include "core/AlarmRules.h"
+#include "core/MonthLayout.h"
 #include "core/Placement.h"
 
 using Verdict = AlarmRules::Verdict;
 Q_DECLARE_METATYPE(Verdict)
 
-// The rules that need no window: when an alarm rings and where a window may stand.
+// The rules that need no window: when an alarm rings, where a window may stand, where a key moves
+// the calendar's date.
 class TestRules : public QObject {
     Q_OBJECT
 private slots:
@@ -50,6 +52,31 @@ private slots:
         if (due.isValid()) slot.time = due;
         QTEST(AlarmRules::check(slot, at(checkedUpTo), at(now), shown), "verdict");
         QCOMPARE(AlarmRules::title(2, QTime(7, 5)), QString("Alarm time 3   7:05:00"));
+    }
+
+    // From 2026-01-31, a Saturday; today is 2026-12-07.
+    void dateKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("ctrl");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");  // invalid: the key does not move it
+        const QDate from(2026, 1, 31);
+        QTest::newRow("right into the next month") << int(Qt::Key_Right) << false << from << QDate(2026, 2, 1);
+        QTest::newRow("Page Down to a shorter month") << int(Qt::Key_PageDown) << false << from << QDate(2026, 2, 28);
+        QTest::newRow("Ctrl+Page Up a year") << int(Qt::Key_PageUp) << true << from << QDate(2025, 1, 31);
+        QTest::newRow("Home is today") << int(Qt::Key_Home) << false << from << QDate(2026, 12, 7);
+        QTest::newRow("not before the year 100") << int(Qt::Key_Left) << false << QDate(100, 1, 1) << QDate();
+        QTest::newRow("another key") << int(Qt::Key_A) << false << from << QDate();
+    }
+    void dateKeys() {
+        QFETCH(int, key);
+        QFETCH(bool, ctrl);
+        QFETCH(QDate, from);
+        const auto to = MonthLayout::dateAfterKey(from, QDate(2026, 12, 7), key,
+                                                  ctrl ? Qt::ControlModifier : Qt::NoModifier);
+        QTEST(to.value_or(QDate()), "to");
+        QCOMPARE(MonthLayout::spokenDate(QDate(2026, 12, 7), true, 2, true),
+                 QString("2026年12月7日 月曜日 今日 予定 2件 色付き"));
     }
 
     // The strip stays where any of it shows; the settings window, frame included, comes wholly

@@ -98,7 +98,8 @@ private slots:
 
     void navigation() {
         QFETCH(Navigation, row);
-        f->seed(kToday, "1", "会議");
+        const QString longNote(60, u'会');  // wider than the list: its tooltip shows it all
+        f->seed(kToday, "1", longNote);
         open();
         CalendarState& state = f->app->calendar();
         state.shownYear = row.fromYear;
@@ -112,6 +113,7 @@ private slots:
         QCOMPARE(w->calendar().isBlinking(), row.blinking);
         QCOMPARE(c("selectedDateLabel")->text(), row.label1);
         QCOMPARE(c<QListWidget>("noteList")->count(), row.label1 == "2026/12/6" ? 1 : 0);
+        if (row.label1 == "2026/12/6") QCOMPARE(c<QListWidget>("noteList")->item(0)->toolTip(), longNote);
         QCOMPARE(textColour(c(QString("monthButton(%1)").arg(row.month))), 0x00FF00);
         if (row.clicks.contains("dateCell")) QVERIFY(cell(row.selected)->font().bold());
         if (row.clicks.startsWith("yearButton")) QCOMPARE(textColour(c(row.clicks)), 0xC000C0);
@@ -260,11 +262,13 @@ private slots:
         QFETCH(QString, title);
         f->seed("set", "LOCK", lock);
         for (const char* n : {"1", "2", "4", "5"}) f->seed(kToday, n, n);  // a gap at "3"
+        f->seed(kToday, "2", QString(60, u'予'));
         QVERIFY(f->start());
         QPointer<TodayView> view = f->app->todayView();
         auto* list = control<QListWidget>(view, "greetingNotes");
         QCOMPARE(control<QLabel>(view, "greetingTitle")->text(), title);
         QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(0)->toolTip() + list->item(1)->toolTip(), QString(60, u'予'));
         QCOMPARE(list->isHidden(), lock == "1");
         control<QCheckBox>(view, "greetingDialogOffCheck")->click();
         QCOMPARE(f->stored("set", "OPENCheck"), QString("1"));  // at once, and the window stays
