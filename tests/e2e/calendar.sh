@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # shellcheck disable=SC2317  # functions called through check
 # End-to-end checks of the calendar tab on the real keyboard: the dialog that LOCK opens takes the
-# keyboard focus; a first password, an emoji in it, typed twice into it is stored whole and locks
-# the notes; typed again on the calendar tab it releases them; a note typed after a double click
-# on a day reaches the store.
+# keyboard focus; a first password typed twice into it is stored and locks the notes; typed again
+# on the calendar tab it releases them; a note typed after a double click on a day reaches the
+# store. (xdotool types a character outside the keymap by remapping a key for it, and the first
+# such key can reach Qt after the mapping is undone: the emoji password is left to tst_lock.)
 #
 #   calendar.sh path/to/ZKTIME        (ZK_E2E_WM=openbox: under openbox)
 #
@@ -14,7 +15,7 @@ set -uo pipefail
 # shellcheck source=tests/e2e/common.sh
 source "$(dirname "$(realpath "$0")")/common.sh" "$@"
 
-readonly password=e2e😀9
+readonly password=e2e-pass9
 month=$(date +%Y/%m)
 day=01 && [[ $(date +%d) == 01 ]] && day=03 # a day other than today
 # Window coordinates of the centre of that day's cell: the grid of weeks starts on Sunday.
@@ -34,7 +35,7 @@ import -window "$dialog" "$out/e2e-lock-dialog.png"
 press Return
 retry 40 not is_mapped "$dialog"
 press_lock
-check "a password typed with an emoji is stored whole, and LOCK locks" retry 40 locked 1
+check "a typed password is stored, and LOCK locks" retry 40 locked 1
 press_lock
 xdotool type --delay 30 "$password"
 check "typing it on the calendar tab releases the lock" retry 40 locked 0
