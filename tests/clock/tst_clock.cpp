@@ -208,17 +208,11 @@ private slots:
         QCOMPARE(happened + f->platform.dialogs.events(), seen);
     }
 
-    void tickDelayAimsJustPastTheSecond_data() {
-        QTest::addColumn<int>("msec");
-        QTest::addColumn<int>("delay");
-        QTest::newRow("on the boundary") << 0 << 1002;
-        QTest::newRow("just after a tick") << 2 << 1000;
-        QTest::newRow("mid second") << 500 << 502;
-        QTest::newRow("just before") << 999 << 3;
-    }
+    // From the millisecond within the second: on the boundary, just after a tick, mid-second, just
+    // before the next.
     void tickDelayAimsJustPastTheSecond() {
-        QFETCH(int, msec);
-        QTEST(TickScheduler::delayToNextSecond(msec), "delay");
+        for (const auto& [msec, delay] : {std::pair{0, 1002}, {2, 1000}, {500, 502}, {999, 3}})
+            QCOMPARE(TickScheduler::delayToNextSecond(msec), delay);
     }
 
 private:

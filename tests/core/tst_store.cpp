@@ -25,7 +25,8 @@ void damageOneLeaf(const QString& path) {
         " key TEXT NOT NULL COLLATE NOCASE, value TEXT NOT NULL, PRIMARY KEY(section, key));"
         "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 199)"
         " INSERT INTO settings SELECT 's', 'k' || i, printf('%.1000c', 'v') FROM n;"
-        "SELECT pageno FROM dbstat WHERE name='settings' AND pagetype='leaf' LIMIT 1 OFFSET 30");
+        "SELECT pageno FROM dbstat WHERE name='settings' AND pagetype='leaf' LIMIT 1 OFFSET 30")
+        .value(0).toInt();
     QFile file(path);
     QVERIFY(page > 0 && file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096));
     file.write(QByteArray(4096, '\x55'));

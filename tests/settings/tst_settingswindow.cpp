@@ -188,7 +188,6 @@ private slots:
         QTest::addColumn<bool>("supported");
         QTest::addColumn<int>("clockLeft");
         QTest::newRow("1024 with buttons") << 1024 << true << true << 11758;
-        QTest::newRow("1280 with buttons") << 1280 << true << false << 2500;
         // The slider stops at 20000; the clock itself moves from where it stands.
         QTest::newRow("1920 with buttons, clock beyond the slider") << 1920 << true << false << 24505;
     }

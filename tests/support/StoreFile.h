@@ -7,20 +7,20 @@
 #include <QFileInfo>
 #include <QStringList>
 
-// Runs SQL on a store file over a connection of its own and gives the first column of the last
-// row. What WAL mode writes stays in the WAL, as after a killed program.
-inline int runSql(const QString& path, const QByteArray& sql) {
+// Runs SQL on a store file over a connection of its own and gives the first column of the rows
+// it returns. What WAL mode writes stays in the WAL, as after a killed program.
+inline QStringList runSql(const QString& path, const QByteArray& sql) {
     sqlite3* db = nullptr;
-    int last = 0;
+    QStringList rows;
     sqlite3_open(QFile::encodeName(path).constData(), &db);
     sqlite3_busy_timeout(db, 2000);
     sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-    sqlite3_exec(db, sql, [](void* last, int, char** row, char**) {
-        *static_cast<int*>(last) = row[0] ? atoi(row[0]) : 0;
+    sqlite3_exec(db, sql, [](void* rows, int, char** row, char**) {
+        *static_cast<QStringList*>(rows) << QString::fromUtf8(row[0]);
         return 0;
-    }, &last, nullptr);
+    }, &rows, nullptr);
     sqlite3_close(db);
-    return last;
+    return rows;
 }
 
 // From now on the store refuses the writes of the given kind, as a full disk would.
@@ -65,18 +65,7 @@ public:
 
     void clear() { runSql(path_, "DELETE FROM writes"); }
     // "section/key" for every save, "-section/key" for every removed row, oldest first.
-    QStringList writes() const {
-        QStringList all;
-        sqlite3* db = nullptr;
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_open(QFile::encodeName(path_).constData(), &db);
-        sqlite3_prepare_v2(db, "SELECT what FROM writes ORDER BY n", -1, &stmt, nullptr);
-        while (sqlite3_step(stmt) == SQLITE_ROW)
-            all << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
-        sqlite3_finalize(stmt);
-        sqlite3_close(db);
-        return all;
-    }
+    QStringList writes() const { return runSql(path_, "SELECT what FROM writes ORDER BY n"); }
 
 private:
     QString path_;
