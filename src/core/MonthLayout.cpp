@@ -23,15 +23,15 @@ int cellColour(int cell) {
 int stepYear(int year, int step) { return std::clamp(year + step, kFirstYear, kLastYear); }
 
 std::optional<QDate> dateAfterKey(QDate from, QDate today, int key, Qt::KeyboardModifiers modifiers) {
-    const int years = modifiers.testFlag(Qt::ControlModifier) ? 12 : 1;
+    const int months = modifiers.testFlag(Qt::ControlModifier) ? 12 : 1;
     QDate to;
     switch (key) {
         case Qt::Key_Left: to = from.addDays(-1); break;
         case Qt::Key_Right: to = from.addDays(1); break;
         case Qt::Key_Up: to = from.addDays(-7); break;
         case Qt::Key_Down: to = from.addDays(7); break;
-        case Qt::Key_PageUp: to = from.addMonths(-years); break;
-        case Qt::Key_PageDown: to = from.addMonths(years); break;
+        case Qt::Key_PageUp: to = from.addMonths(-months); break;
+        case Qt::Key_PageDown: to = from.addMonths(months); break;
         case Qt::Key_Home: to = today; break;
         default: return std::nullopt;
     }

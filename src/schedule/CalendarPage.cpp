@@ -96,18 +96,16 @@ bool CalendarPage::onDateKey(int key, Qt::KeyboardModifiers modifiers) {
         if (state_.selectedCell != 0) notes_->onDateDoubleClicked();
         return true;
     }
-    if (key == Qt::Key_Delete) return notes_->deleteCurrent(), true;
-    return false;
+    if (key != Qt::Key_Delete) return false;
+    notes_->deleteCurrent();
+    return true;
 }
 
 // A date chosen by the keyboard: its month shown if it is another, then selected as by a click.
 void CalendarPage::selectDate(QDate date) {
     if (date.year() != state_.shownYear || date.month() != state_.shownMonth) {
         state_.shownYear = date.year();
-        state_.shownMonth = date.month();
-        updateCurrentMonthFlag();
-        showMonth();
-        colourMonthButtons();
+        showChosenMonth(date.month());
     }
     const int cell = MonthLayout::cellOfDay(state_.firstOfMonth, date.day());
     onDatePressed(cell, Qt::LeftButton, {});
@@ -122,8 +120,9 @@ int CalendarPage::offeredCell() const {
 }
 
 void CalendarPage::offerFocus() {
+    const int offered = offeredCell();
     for (int i = 1; i <= MonthLayout::kCells; ++i)
-        cells_[i]->setFocusPolicy(i == offeredCell() ? Qt::StrongFocus : Qt::NoFocus);
+        cells_[i]->setFocusPolicy(i == offered ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void CalendarPage::connectLabels() {
@@ -212,15 +211,14 @@ void CalendarPage::recolourGrid() {
         const int colour = DateSection::colour(store_, key);
         setCellBold(i, false);
         if (colour != 0) setTextColour(cells_[i], colour);
-        describeCell(i, colour);
+        describeCell(i, key, colour);
     }
 }
 
 // Counting the notes of every date costs a read each; only a screen reader needs it.
-void CalendarPage::describeCell(int cell, int colour) {
+void CalendarPage::describeCell(int cell, const QString& key, int colour) {
     if (!QAccessible::isActive()) return;
     const QDate date(state_.shownYear, state_.shownMonth, cells_[cell]->text().toInt());
-    const QString key = DateSection::dateKey(date.year(), date.month(), date.day());
     const int notes = int(DateSection::storedNotes(store_, key).size());
     cells_[cell]->setAccessibleName(
         MonthLayout::spokenDate(date, date == today(), notes, colour != 0));
@@ -283,8 +281,10 @@ void CalendarPage::onYearPressed(int index, Qt::MouseButton button) {
 
 void CalendarPage::onYearReleased(int index) { setTextColour(yearButtons_[index], kYearAtRest); }
 
-void CalendarPage::showMonthOf(int index) {
-    state_.shownMonth = monthButtons_[index]->text().toInt();
+void CalendarPage::showMonthOf(int index) { showChosenMonth(monthButtons_[index]->text().toInt()); }
+
+void CalendarPage::showChosenMonth(int month) {
+    state_.shownMonth = month;
     updateCurrentMonthFlag();
     showMonth();
     colourMonthButtons();

@@ -75,9 +75,10 @@ private:
     void setCellBold(int cell, bool bold);
     QDate today() const;
     void selectDate(QDate date);
+    void showChosenMonth(int month);
     int offeredCell() const;
     void offerFocus();
-    void describeCell(int cell, int colour);
+    void describeCell(int cell, const QString& key, int colour);
 
     CalendarState& state_;
     SettingsRecord& record_;

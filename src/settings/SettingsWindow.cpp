@@ -46,6 +46,7 @@ SettingsWindow::SettingsWindow(const Platform& os, SettingsStore& store, Setting
     setFixedSize(px(SettingsLayout::kWindowWidth), px(SettingsLayout::kWindowHeight));
 
     buildTabs();
+    showInputArea(false);
     auto* ok = control<QPushButton>(this, "okButton");
     auto* cancel = control<QPushButton>(this, "cancelButton");
     applyButton_ = control<QPushButton>(this, "applyButton");
@@ -75,7 +76,6 @@ void SettingsWindow::buildTabs() {
     for (int tab = 0; tab < SettingsLayout::kTabCount; ++tab)
         buildControls(tabs_->page(tab), SettingsLayout::page(tab));
     buildControls(this, SettingsLayout::frame());
-    control<QWidget>(this, "noteInput")->setFocusPolicy(Qt::NoFocus);  // until its area opens
     tabs_->lower();
 }
 

@@ -82,9 +82,4 @@ void setRole(QWidget* widget, QAccessible::Role role) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
-void pressable(QLabel* label, const QString& name) {
-    setRole(label, QAccessible::Button);
-    if (!name.isEmpty()) label->setAccessibleName(name);
-}
-
 }  // namespace Accessible

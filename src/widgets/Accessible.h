@@ -3,7 +3,6 @@
 #include <QAccessible>
 #include <QString>
 
-class QLabel;
 class QWidget;
 
 // What a screen reader hears of controls that look like something else: labels that are clicked
@@ -13,11 +12,9 @@ namespace Accessible {
 // Lets the roles below take effect; once, before the first window shows.
 void install();
 
-// The widget is told with this role from now on; the role may change while it is shown.
+// The widget is told with this role from now on; the role may change while it is shown. A button
+// or page tab can be pressed; a label given either role is pressed by a left click, and named by
+// its caption unless it has a name of its own.
 void setRole(QWidget* widget, QAccessible::Role role);
-
-// A label that acts on a click: a button whose press action clicks it, named by its caption
-// unless a name is given.
-void pressable(QLabel* label, const QString& name = {});
 
 }  // namespace Accessible

@@ -185,7 +185,7 @@ QWidget* createControl(const ControlDef& def, QWidget* parent) {
     control->setGeometry(pxRect(def.left, def.top, def.width, def.height));
     if (def.points > 0 || def.underline) control->setFont(fontOf(def, parent));
     applyLook(def, control);
-    if (def.pressable) Accessible::pressable(static_cast<QLabel*>(control));
+    if (def.pressable) Accessible::setRole(control, QAccessible::Button);
     control->setAccessibleName(def.spoken);
     return control;
 }
